@@ -1,0 +1,73 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/control.h"
+#include "platform/run_time.h"
+#include "platform/unique_handle.h"
+#include "platform/window_definition.h"
+
+namespace quorvel {
+
+class PushButton;
+class ClickTimer;
+class ReportList;
+
+// A top-level window built from a definition. The object owns the OS window
+// (destroying it if it still exists) and its icons; the handlers named in
+// the definition are called on `handlerTarget`.
+class Window {
+public:
+    Window(RunTime& runTime, const WindowDefinition& definition, void* handlerTarget);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Creates the window hidden, then its controls in definition order,
+    // raises the created event, then shows and activates the window.
+    // Modal: the program's other top-level windows are disabled and a nested
+    // message loop runs until this window is gone. False if the window could
+    // not be created.
+    bool Load(bool modal);
+
+    // Null before Load and once the window is destroyed. Borrowed.
+    HWND Handle() const { return handle_; }
+
+    PushButton& Button(int id);
+    ClickTimer& Timer(int id);
+    ReportList& List(int id);
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Tab, Shift+Tab and Esc for run-time windows; true if consumed.
+    static bool TranslateKeyboard(const MSG& message);
+
+private:
+    static Window* FromHandle(HWND window);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    Control* FindControl(int id);
+    Control* FindControl(HWND child);
+    template <class T>
+    T& Get(int id);
+
+    void MoveFocus(bool forward);
+    HWND FirstFocusable() const;
+    bool RestoreFocus();
+    static BOOL CALLBACK DisableIfOther(HWND window, LPARAM modalWindow);
+    void DisableOtherWindows();
+    void EnableOtherWindows();
+    void RunModalLoop();
+    void OnDestroy();
+
+    RunTime& runTime_;
+    const WindowDefinition& definition_;
+    void* handlerTarget_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    UniqueIcon largeIcon_;
+    UniqueIcon smallIcon_;
+    HWND handle_ = nullptr;          // owned; see the destructor
+    HWND lastFocus_ = nullptr;       // borrowed child
+    std::vector<HWND> disabledByModal_;  // borrowed
+};
+
+}  // namespace quorvel
