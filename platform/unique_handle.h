@@ -35,7 +35,9 @@ private:
     Handle handle_ = Empty;
 };
 
+inline BOOL DeleteFontObject(HFONT font) { return DeleteObject(font); }
+
 using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
-using UniqueFont = UniqueHandle<HFONT, [](HFONT font) { return DeleteObject(font); }>;
+using UniqueFont = UniqueHandle<HFONT, &DeleteFontObject>;
 
 }  // namespace quorvel

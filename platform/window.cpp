@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/click_timer.h"
+#include "platform/label.h"
 #include "platform/push_button.h"
 #include "platform/report_list.h"
 
@@ -15,9 +16,9 @@ std::unique_ptr<Control> MakeControl(const ControlDefinition& definition, void* 
         case ControlKind::PushButton: return std::make_unique<PushButton>(definition, handlerTarget);
         case ControlKind::Timer: return std::make_unique<ClickTimer>(definition, handlerTarget);
         case ControlKind::ReportList: return std::make_unique<ReportList>(definition);
-        case ControlKind::Label: break;
+        case ControlKind::Label: return std::make_unique<Label>(definition);
     }
-    return nullptr;
+    std::abort();  // a control kind without a class
 }
 
 UniqueIcon LoadIconSized(const wchar_t* resource, int sizeMetric) {
@@ -166,6 +167,9 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 timer->OnTimerMessage();
             }
             return 0;
+        case WM_PAINT:
+            Paint();
+            return 0;
         case WM_SETCURSOR:
             if (auto* button = dynamic_cast<PushButton*>(FindControl(reinterpret_cast<HWND>(wParam)));
                 button && LOWORD(lParam) == HTCLIENT) {
@@ -202,6 +206,15 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Window::Paint() {
+    PAINTSTRUCT paint{};
+    const HDC context = BeginPaint(handle_, &paint);
+    for (const auto& control : controls_) {
+        if (const auto* label = dynamic_cast<const Label*>(control.get())) label->Paint(context);
+    }
+    EndPaint(handle_, &paint);
 }
 
 void Window::OnDestroy() {

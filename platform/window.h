@@ -57,6 +57,7 @@ private:
     void DisableOtherWindows();
     void EnableOtherWindows();
     void RunModalLoop();
+    void Paint();
     void OnDestroy();
 
     RunTime& runTime_;

@@ -3,6 +3,7 @@
 #include "platform/click_timer.h"
 #include "platform/push_button.h"
 #include "platform/report_list.h"
+#include "ui/help_window_definition.h"
 #include "ui/main_window_definition.h"
 #include "ui/main_window_ids.h"
 
@@ -26,7 +27,10 @@ void MainWindow::OnMainWindowCreated() {
 void MainWindow::OnMainWindowDestroying() { ReleaseHotKeys(window_.Handle(), hotKeys_); }
 
 void MainWindow::OnHelpClicked() {
-    // The help window arrives with its own change; until then Help does nothing.
+    // Modal: returns once the help window is closed. Meanwhile the thread
+    // keeps dispatching, so hot keys and playback go on behind it.
+    Window help(runTime_, HelpWindowDefinition(), nullptr);
+    (void)help.Load(true);
 }
 
 void MainWindow::RunHotKeyAction(HotKeyAction action) {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/window_definition.h"
+
+namespace quorvel {
+
+// The usage text window: one label, no handlers of its own.
+const WindowDefinition& HelpWindowDefinition();
+
+}  // namespace quorvel
