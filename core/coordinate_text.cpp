@@ -13,7 +13,21 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
 
-std::wstring CoordinateText(std::int32_t value) { return std::to_wstring(value); }
+std::wstring CoordinateText(std::int32_t value) {
+    // Written by hand: std::to_wstring drags a whole printf engine into the
+    // Windows exe.
+    wchar_t digits[12];
+    wchar_t* end = digits + 12;
+    wchar_t* first = end;
+    // Work in 64 bits so the most negative value has a magnitude.
+    std::int64_t magnitude = value < 0 ? -std::int64_t{value} : std::int64_t{value};
+    do {
+        *--first = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--first = L'-';
+    return std::wstring(first, end);
+}
 
 std::int32_t ParseCoordinate(std::wstring_view text) {
     std::size_t i = 0;
