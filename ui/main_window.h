@@ -30,13 +30,14 @@ private:
     void RunHotKeyAction(HotKeyAction action) override;
 
     RunTime& runTime_;
+    // Declared before the window: its destroying handler releases these.
+    HotKeyRegistrations hotKeys_;
     Window window_;
     CursorPositionReader pointer_;
     SendInputClicks clicks_;
     TaskModalMessageBox messageBox_;
     ClickList clickList_;
     PlaybackController playback_;
-    HotKeyRegistrations hotKeys_;
 };
 
 }  // namespace quorvel

@@ -1,0 +1,76 @@
+#include "quorvel_process.h"
+
+#include <string>
+
+#include "wait.h"
+#include "window_query.h"
+
+namespace quorvel::e2e {
+namespace {
+
+// The build passes the program's path as the build system sees it; a Linux
+// path is reached under Wine through drive Z:.
+std::wstring ProgramPath() {
+    const std::string path = QUORVEL_EXE;
+    std::wstring wide(path.begin(), path.end());
+    if (!wide.empty() && wide.front() == L'/') {
+        for (wchar_t& c : wide) {
+            if (c == L'/') c = L'\\';
+        }
+        wide.insert(0, L"Z:");
+    }
+    return wide;
+}
+
+}  // namespace
+
+QuorvelProcess::~QuorvelProcess() { End(); }
+
+testing::AssertionResult QuorvelProcess::Start() {
+    const std::wstring path = ProgramPath();
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+        return testing::AssertionFailure() << "cannot start " << Utf8(path) << ", error " << GetLastError();
+    }
+    process_ = UniqueHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    processId_ = info.dwProcessId;
+
+    const bool shown = WaitUntil([this] {
+        mainWindow_ = FindTopLevelWindow(processId_, L"QuorvelWindow");
+        return mainWindow_ && IsWindowVisible(mainWindow_);
+    });
+    if (!shown) return testing::AssertionFailure() << "the main window did not appear";
+    guiThreadId_ = GetWindowThreadProcessId(mainWindow_, nullptr);
+    if (WaitForInputIdle(process_.get(), 10000) != 0) {
+        return testing::AssertionFailure() << "the program did not become idle";
+    }
+    return testing::AssertionSuccess();
+}
+
+std::optional<DWORD> QuorvelProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    if (!process_.get() || WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+    return code;
+}
+
+void QuorvelProcess::End() {
+    if (!process_.get()) return;
+    if (WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0) return;
+    // A message box of the program would keep the window from closing:
+    // dismiss it first.
+    if (HWND box = FindTopLevelWindow(processId_, L"#32770")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (mainWindow_) PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.get(), 5000) == WAIT_OBJECT_0) return;
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 5000);
+}
+
+}  // namespace quorvel::e2e

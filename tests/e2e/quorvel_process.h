@@ -1,0 +1,59 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "win32.h"
+
+namespace quorvel::e2e {
+
+// Owns a kernel handle.
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+// One running copy of the real Quorvel.exe, started from outside as a user
+// would. The copy is ended when this object goes, whatever the test did:
+// first by closing its window, then, if that fails, by its process handle.
+class QuorvelProcess {
+public:
+    QuorvelProcess() = default;
+    QuorvelProcess(const QuorvelProcess&) = delete;
+    QuorvelProcess& operator=(const QuorvelProcess&) = delete;
+    ~QuorvelProcess();
+
+    // Starts the program and waits until its main window is shown and the
+    // program waits for input.
+    testing::AssertionResult Start();
+
+    HWND MainWindow() const { return mainWindow_; }
+    HWND Control(int id) const { return GetDlgItem(mainWindow_, id); }
+    DWORD ProcessId() const { return processId_; }
+    DWORD GuiThreadId() const { return guiThreadId_; }
+
+    // The exit code once the process has ended within `timeout`.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout);
+
+private:
+    void End();
+
+    UniqueHandle process_;
+    DWORD processId_ = 0;
+    DWORD guiThreadId_ = 0;
+    HWND mainWindow_ = nullptr;
+};
+
+}  // namespace quorvel::e2e

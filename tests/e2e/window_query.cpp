@@ -1,0 +1,114 @@
+#include "window_query.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace quorvel::e2e {
+namespace {
+
+constexpr UINT AnswerTimeoutMs = 5000;
+
+struct WindowSearch {
+    DWORD processId;
+    std::wstring_view className;
+    std::optional<std::wstring_view> caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.processId || ClassName(window) != search.className) return TRUE;
+    if (search.caption && WindowText(window) != *search.caption) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK MatchStaticText(HWND child, LPARAM parameter) {
+    auto& text = *reinterpret_cast<std::wstring*>(parameter);
+    if (ClassName(child) != L"Static") return TRUE;
+    text = WindowText(child);
+    return text.empty() ? TRUE : FALSE;
+}
+
+}  // namespace
+
+std::string Utf8(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), bytes, nullptr, nullptr);
+    return result;
+}
+
+std::wstring WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &length)) return {};
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                             SMTO_ABORTIFHUNG, AnswerTimeoutMs, &copied)) {
+        return {};
+    }
+    return std::wstring(buffer.data(), std::min<std::size_t>(copied, length));
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[64]{};
+    const int length = GetClassNameW(window, name, 64);
+    return std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
+HWND FindTopLevelWindow(DWORD processId, std::wstring_view className, std::optional<std::wstring_view> caption) {
+    WindowSearch search{processId, className, caption};
+    EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring StaticTextOf(HWND parent) {
+    std::wstring text;
+    EnumChildWindows(parent, &MatchStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+POINT CentreOf(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+std::optional<POINT> CloseButtonPoint(HWND window) {
+    TITLEBARINFO info{};
+    info.cbSize = sizeof(info);
+    std::vector<POINT> candidates;
+    // Index 5 of the title bar's rectangles is the close button.
+    if (GetTitleBarInfo(window, &info) && !IsRectEmpty(&info.rgrect[5])) {
+        const RECT& button = info.rgrect[5];
+        candidates.push_back({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+    }
+    // Fallback: walk the title bar from the right edge and ask the window.
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const int y = bounds.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = bounds.right - 2; x > bounds.right - 60; x -= 2) candidates.push_back({x, y});
+
+    for (const POINT point : candidates) {
+        DWORD_PTR hit = 0;
+        if (SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y), SMTO_ABORTIFHUNG,
+                                AnswerTimeoutMs, &hit) &&
+            hit == HTCLOSE) {
+            return point;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace quorvel::e2e
