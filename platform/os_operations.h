@@ -11,8 +11,7 @@ public:
 };
 
 // SetCursorPos, then the press and the release in one SendInput call, so no
-// other input can fall between them. The button events carry no move or
-// absolute flag: they act where the pointer was put.
+// other input can fall between them; both act where the pointer was put.
 class SendInputClicks final : public ClickSynthesizer {
 public:
     void SimulateMouseClick(std::int32_t x, std::int32_t y, ClickCode code) override;

@@ -35,8 +35,8 @@ struct ControlDefinition {
     bool enabled = true;
     PointerShape pointer = PointerShape::Standard;
     int focusOrder = -1;  // position in the Tab order; -1: never takes the focus
-    EventHandler onEvent;  // clicked for buttons, periodic event for timers
-    std::span<const ColumnDefinition> columns;  // report lists
+    EventHandler onEvent{};  // clicked for buttons, periodic event for timers
+    std::span<const ColumnDefinition> columns{};  // report lists
     const FontDefinition* font = nullptr;       // null: the default GUI font
 };
 
@@ -46,9 +46,9 @@ struct WindowDefinition {
     bool taskbarButton;              // false: owned by the active window
     bool visible;
     const wchar_t* iconResource;     // large and small icon
-    EventHandler onCreated;          // before the window is first shown
-    EventHandler onDestroying;       // while the handle is still valid
-    std::span<const ControlDefinition> controls;  // in creation order
+    EventHandler onCreated{};          // before the window is first shown
+    EventHandler onDestroying{};       // while the handle is still valid
+    std::span<const ControlDefinition> controls{};  // in creation order
 };
 
 }  // namespace quorvel

@@ -16,10 +16,16 @@ INPUT KeyEvent(WORD key, bool release) {
     return input;
 }
 
-INPUT MouseEvent(DWORD flags) {
+// A button event at `at`, in the 0..65535 units of absolute mouse input,
+// rounded up so that scaling back gives exactly `at`.
+INPUT AbsoluteMouseEvent(POINT at, DWORD buttonFlags) {
+    const LONG width = GetSystemMetrics(SM_CXSCREEN);
+    const LONG height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    input.mi.dx = (at.x * 65536 + width - 1) / width;
+    input.mi.dy = (at.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = buttonFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return input;
 }
 
@@ -35,9 +41,27 @@ bool PointerAt(POINT target) {
 }  // namespace
 
 bool MovePointer(POINT target) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    // Right after a move the system may report the previous position again
+    // for about 100 ms, and now and then a move is lost altogether. A move to
+    // the position the system believes in already does nothing, so a retry
+    // goes by a neighbouring pixel. The position must then hold for a while.
+    constexpr double HoldMs = 150;
+    const POINT neighbour{target.x > 0 ? target.x - 1 : target.x + 1, target.y};
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0) SetCursorPos(neighbour.x, neighbour.y);
         SetCursorPos(target.x, target.y);
-        if (WaitUntil([target] { return PointerAt(target); }, 200ms)) return true;
+        const double deadline = NowMs() + 600;
+        double heldSince = -1;
+        while (NowMs() < deadline) {
+            if (!PointerAt(target)) {
+                heldSince = -1;
+            } else if (heldSince < 0) {
+                heldSince = NowMs();
+            } else if (NowMs() - heldSince >= HoldMs) {
+                return true;
+            }
+            Sleep(5);
+        }
     }
     return false;
 }
@@ -53,9 +77,12 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
 
 bool ClickAt(POINT target, MouseButton button) {
     if (!MovePointer(target)) return false;
+    // The press and the release carry the position themselves: the position
+    // that the system keeps for button events can lag behind the one it
+    // reports.
     const bool left = button == MouseButton::Left;
-    Send({MouseEvent(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
-          MouseEvent(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
+    Send({AbsoluteMouseEvent(target, left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
+          AbsoluteMouseEvent(target, left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
     return true;
 }
 

@@ -9,8 +9,8 @@ namespace quorvel::e2e {
 // Real input, injected as the system's own keyboard and mouse input, so the
 // program sees what a user's keys and clicks would give it.
 
-// Moves the pointer and checks that it got there: the system now and then
-// drops a move, so it is retried a few times.
+// Moves the pointer and waits until the position reads back steadily, so a
+// program that reads the pointer next sees the new position.
 bool MovePointer(POINT target);
 
 // Presses and releases `key` while holding `modifiers` (virtual-key codes).

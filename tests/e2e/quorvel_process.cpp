@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "text.h"
 #include "wait.h"
 #include "window_query.h"
 
@@ -11,15 +12,12 @@ namespace {
 // The build passes the program's path as the build system sees it; a Linux
 // path is reached under Wine through drive Z:.
 std::wstring ProgramPath() {
-    const std::string path = QUORVEL_EXE;
-    std::wstring wide(path.begin(), path.end());
-    if (!wide.empty() && wide.front() == L'/') {
-        for (wchar_t& c : wide) {
-            if (c == L'/') c = L'\\';
-        }
-        wide.insert(0, L"Z:");
+    std::wstring path = FromUtf8(QUORVEL_EXE);
+    if (path.starts_with(L'/')) path.insert(0, L"Z:");
+    for (wchar_t& c : path) {
+        if (c == L'/') c = L'\\';
     }
-    return wide;
+    return path;
 }
 
 }  // namespace
@@ -36,7 +34,7 @@ testing::AssertionResult QuorvelProcess::Start() {
                         &info)) {
         return testing::AssertionFailure() << "cannot start " << Utf8(path) << ", error " << GetLastError();
     }
-    process_ = UniqueHandle(info.hProcess);
+    process_.reset(info.hProcess);
     CloseHandle(info.hThread);
     processId_ = info.dwProcessId;
 

@@ -16,10 +16,12 @@ public:
     explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
+    ~UniqueHandle() { reset(); }
     HANDLE get() const { return handle_; }
+    void reset(HANDLE handle = nullptr) {
+        if (handle_) CloseHandle(handle_);
+        handle_ = handle;
+    }
 
 private:
     HANDLE handle_ = nullptr;

@@ -34,15 +34,6 @@ BOOL CALLBACK MatchStaticText(HWND child, LPARAM parameter) {
 
 }  // namespace
 
-std::string Utf8(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), bytes, nullptr, nullptr);
-    return result;
-}
-
 std::wstring WindowText(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &length)) return {};
@@ -86,26 +77,17 @@ POINT CentreOf(HWND window) {
 }
 
 std::optional<POINT> CloseButtonPoint(HWND window) {
-    TITLEBARINFO info{};
-    info.cbSize = sizeof(info);
-    std::vector<POINT> candidates;
-    // Index 5 of the title bar's rectangles is the close button.
-    if (GetTitleBarInfo(window, &info) && !IsRectEmpty(&info.rgrect[5])) {
-        const RECT& button = info.rgrect[5];
-        candidates.push_back({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
-    }
-    // Fallback: walk the title bar from the right edge and ask the window.
+    // Walk the middle of the title bar from the right edge and let the
+    // window's own hit test say where its close button is.
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    const int y = bounds.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-    for (int x = bounds.right - 2; x > bounds.right - 60; x -= 2) candidates.push_back({x, y});
-
-    for (const POINT point : candidates) {
+    const int y = bounds.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = bounds.right - 1; x > bounds.right - 80; --x) {
         DWORD_PTR hit = 0;
-        if (SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y), SMTO_ABORTIFHUNG,
-                                AnswerTimeoutMs, &hit) &&
+        if (SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, AnswerTimeoutMs, &hit) &&
             hit == HTCLOSE) {
-            return point;
+            // Aim a few pixels inside the button, not at its edge.
+            return POINT{x - 4, y};
         }
     }
     return std::nullopt;

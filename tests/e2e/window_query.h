@@ -4,12 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "text.h"
 #include "win32.h"
 
 namespace quorvel::e2e {
-
-// UTF-8 for printing: the C runtime prints no Chinese through "%ls".
-std::string Utf8(std::wstring_view text);
 
 // A window's text as the window itself reports it (WM_GETTEXT, marshalled
 // across processes); empty if the window does not answer in time.

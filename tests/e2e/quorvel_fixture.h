@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "input.h"
+#include "quorvel_process.h"
+#include "remote_list.h"
+#include "target_window.h"
+#include "wait.h"
+#include "ui/main_window_ids.h"
+#include "win32.h"
+
+namespace quorvel::e2e {
+
+namespace ids = main_window_ids;
+
+// What the main window shows: its rows and which buttons are enabled.
+std::vector<ListRow> RowsOf(const QuorvelProcess& program);
+int RowCountOf(const QuorvelProcess& program);
+bool IsEnabled(const QuorvelProcess& program, int controlId);
+
+// The two arrangements of Start and Stop: while playing only Stop is
+// enabled, while idle only Start.
+bool ShowsPlaying(const QuorvelProcess& program);
+bool ShowsIdle(const QuorvelProcess& program);
+
+// The refusal message box of `program`, or null while none is shown.
+HWND MessageBoxOf(const QuorvelProcess& program);
+
+// Points the pointer at `at`, presses `key` (F6 or F7) and waits until the
+// program has appended exactly one row.
+testing::AssertionResult CaptureWithKey(const QuorvelProcess& program, WORD key, POINT at);
+
+// A real mouse click on a control of the program's main window.
+testing::AssertionResult ClickControl(const QuorvelProcess& program, int controlId);
+
+// A running program beside a target window for playback clicks.
+class QuorvelTest : public testing::Test {
+protected:
+    // Left of the centred main window, so neither covers the other.
+    static RECT TargetBounds();
+
+    void SetUp() override;
+
+    TargetWindow target_{TargetBounds()};
+    QuorvelProcess program_;  // declared last: it ends before the target goes
+};
+
+}  // namespace quorvel::e2e
