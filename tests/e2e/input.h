@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "win32.h"
+#include "platform/win32.h"
 
 namespace quorvel::e2e {
 

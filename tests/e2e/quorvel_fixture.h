@@ -11,7 +11,7 @@
 #include "target_window.h"
 #include "wait.h"
 #include "ui/main_window_ids.h"
-#include "win32.h"
+#include "platform/win32.h"
 
 namespace quorvel::e2e {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "input.h"
-#include "win32.h"
+#include "platform/win32.h"
 
 namespace quorvel::e2e {
 

@@ -1,6 +1,6 @@
 #include "wait.h"
 
-#include "win32.h"
+#include "platform/win32.h"
 
 namespace quorvel::e2e {
 

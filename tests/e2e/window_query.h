@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "text.h"
-#include "win32.h"
+#include "platform/win32.h"
 
 namespace quorvel::e2e {
 
