@@ -1,5 +1,6 @@
 #include "tests/platform/input.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "tests/platform/message_pump.h"
@@ -47,29 +48,36 @@ POINT PointerPosition() {
     return at;
 }
 
-bool ClickAt(POINT at) {
-    if (!MovePointer(at)) return false;
+namespace {
+
+// The normalised absolute coordinate that maps back to exactly this pixel of
+// the primary screen.
+LONG Normalised(LONG pixel, int extent) {
+    return static_cast<LONG>((std::int64_t{pixel} * 65536 + extent - 1) / extent);
+}
+
+}  // namespace
+
+bool SendClickAt(POINT at) {
+    // The events carry the point too: a late pointer report of Wine's that
+    // lands before them cannot move the click elsewhere.
     INPUT events[2]{};
-    events[0].type = INPUT_MOUSE;
-    events[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    events[1].type = INPUT_MOUSE;
-    events[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& event : events) {
+        event.type = INPUT_MOUSE;
+        event.mi.dx = Normalised(at.x, GetSystemMetrics(SM_CXSCREEN));
+        event.mi.dy = Normalised(at.y, GetSystemMetrics(SM_CYSCREEN));
+    }
+    events[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    events[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
     return SendInput(2, events, sizeof(INPUT)) == 2;
 }
+
+bool ClickAt(POINT at) { return MovePointer(at) && SendClickAt(at); }
 
 POINT CentreOf(HWND window) {
     RECT bounds{};
     (void)GetWindowRect(window, &bounds);
     return POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-}
-
-std::string Utf8(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int wide = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    (void)WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, bytes.data(), size, nullptr, nullptr);
-    return bytes;
 }
 
 }  // namespace quorvel::test

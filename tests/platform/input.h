@@ -1,8 +1,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <string>
-#include <string_view>
 
 #include "platform/win32.h"
 
@@ -19,13 +17,12 @@ void PressKeys(std::initializer_list<WORD> keys);
 [[nodiscard]] bool MovePointer(POINT to);
 POINT PointerPosition();
 
-// Moves the pointer (checked) and presses and releases the left button there.
+// Presses and releases the left button at `at`, without waiting.
+[[nodiscard]] bool SendClickAt(POINT at);
+// Moves the pointer there first (checked), then clicks.
 [[nodiscard]] bool ClickAt(POINT at);
 
 // The centre of a window, in screen coordinates.
 POINT CentreOf(HWND window);
-
-// For printing: msvcrt prints nothing for Chinese wide strings.
-std::string Utf8(std::wstring_view text);
 
 }  // namespace quorvel::test

@@ -23,14 +23,10 @@ protected:
     struct EnabledStates {
         bool main, other, preDisabled, plain, modal;
     };
-    static EnabledStates Snapshot(HWND main, HWND other, HWND preDisabled, HWND plain, HWND modal) {
-        return {IsWindowEnabled(main) != FALSE, IsWindowEnabled(other) != FALSE,
-                IsWindowEnabled(preDisabled) != FALSE, IsWindowEnabled(plain) != FALSE,
-                IsWindowEnabled(modal) != FALSE};
-    }
-    EnabledStates Now() {
-        return Snapshot(main_->Handle(), other_->Handle(), preDisabled_->Handle(), plain_.Handle(),
-                        modal_ ? modal_->Handle() : nullptr);
+    EnabledStates Now() const {
+        const auto enabled = [](HWND window) { return IsWindowEnabled(window) != FALSE; };
+        return {enabled(main_->Handle()), enabled(other_->Handle()), enabled(preDisabled_->Handle()),
+                enabled(plain_.Handle()), enabled(modal_ ? modal_->Handle() : nullptr)};
     }
 
     std::optional<Window> other_;
@@ -63,11 +59,7 @@ void ModalWindowTest::OnTick() {
         // there (Wine drops a move now and then: try again next tick).
         const POINT at = PointerPosition();
         if (at.x == clickTarget_.x && at.y == clickTarget_.y) {
-            INPUT events[2]{};
-            events[0].type = events[1].type = INPUT_MOUSE;
-            events[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-            events[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-            (void)SendInput(2, events, sizeof(INPUT));
+            (void)SendClickAt(clickTarget_);
             clickSentAt_ = ticks_;
         } else {
             (void)SetCursorPos(clickTarget_.x, clickTarget_.y);
@@ -149,6 +141,7 @@ TEST_F(ModalWindowTest, DisablesTheOtherRunTimeWindowsWhileEventsGoOn) {
     EXPECT_FALSE(after.preDisabled);
     EXPECT_TRUE(after.plain);
     EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == main_->Handle(); }, Milliseconds(1000)));
+    EXPECT_EQ(GetFocus(), GetDlgItem(main_->Handle(), Posted)) << "the focus did not come back";
 
     // And the main window takes real clicks again.
     const int ticksBefore = ticks_;

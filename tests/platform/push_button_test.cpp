@@ -1,8 +1,8 @@
 #include "platform/push_button.h"
 
+#include "tests/platform/case_name.h"
 #include "tests/platform/input.h"
 #include "tests/platform/window_test.h"
-#include "tests/platform/case_name.h"
 
 namespace quorvel::test {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/platform/input.h"
-#include "tests/platform/window_test.h"
 #include "tests/platform/case_name.h"
+#include "tests/platform/utf8.h"
+#include "tests/platform/window_test.h"
 
 namespace quorvel::test {
 namespace {

@@ -8,7 +8,7 @@
 namespace quorvel::test {
 namespace {
 
-enum LeakId { Timer = 51, List = 52, First = 53, Second = 54, Third = 55 };
+enum LeakId { Timer = 51, List = 52, First = 53, Second = 54, Third = 55, Text = 56 };
 
 class ResourceLeakTest : public WindowTest<ResourceLeakTest> {
 public:
@@ -22,6 +22,8 @@ protected:
 constexpr ColumnDefinition LeakColumns[] = {
     {L"按键", 98, ColumnAlignment::Left}, {L"X位", 85, ColumnAlignment::Centre}, {L"Y位", 85, ColumnAlignment::Centre}};
 
+constexpr FontDefinition LabelFont{.face = L"宋体", .height = -12, .weight = 400, .charset = GB2312_CHARSET};
+
 constexpr ControlDefinition LeakControls[] = {
     {.kind = ControlKind::PushButton, .formName = L"1", .id = First, .left = 8, .top = 8, .width = 80, .height = 30,
      .caption = L"开始", .pointer = PointerShape::Hand, .focusOrder = 0, .onEvent = Bind<&ResourceLeakTest::OnClicked>()},
@@ -33,11 +35,13 @@ constexpr ControlDefinition LeakControls[] = {
      .height = 200, .focusOrder = 2, .columns = LeakColumns},
     {.kind = ControlKind::PushButton, .formName = L"3", .id = Third, .left = 184, .top = 8, .width = 80,
      .height = 30, .caption = L"帮助", .focusOrder = 3},
+    {.kind = ControlKind::Label, .formName = L"text", .id = Text, .left = 8, .top = 250, .width = 272, .height = 20,
+     .caption = L"标签", .font = &LabelFont},
 };
 
 // The icon comes from the test program's own resources.
 constexpr WindowDefinition LeakWindow{
-    .caption = L"leak", .outerWidth = 295, .outerHeight = 290, .taskbarButton = true, .visible = true,
+    .caption = L"leak", .outerWidth = 295, .outerHeight = 310, .taskbarButton = true, .visible = true,
     .iconResource = L"DEFAULT_ICON", .controls = LeakControls};
 
 bool IconAlive(HICON icon) {
@@ -121,7 +125,7 @@ TEST_F(ResourceLeakTest, TwoHundredWindowsLeaveNothingBehind) {
     EXPECT_LE(after.user, before.user + 4);
     EXPECT_LE(after.gdi, before.gdi + 4);
     EXPECT_EQ(windowsAfter, windowsBefore);
-    EXPECT_EQ(ticks_ >= 201, true) << "the timer did not run in every window";
+    EXPECT_GE(ticks_, 201) << "the timer did not run in every window";
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "platform/timer_schedule.h"
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
 #include "tests/platform/case_name.h"
 
 namespace quorvel {

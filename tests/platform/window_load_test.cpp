@@ -3,8 +3,6 @@
 #include <vector>
 
 #include "platform/click_timer.h"
-#include "platform/push_button.h"
-#include "platform/report_list.h"
 #include "tests/platform/window_test.h"
 
 namespace quorvel::test {
