@@ -33,15 +33,15 @@ TEST_P(Closing, EndsTheProgramWithExitCodeZero) {
     const HWND window = program_.MainWindow();
     if (closing.whilePlaying) {
         ASSERT_TRUE(CaptureWithKey(program_, VK_F6, target_.ToScreen({40, 40})));
-        PressKey('S', {VK_CONTROL});
+        PressKeys({VK_CONTROL, 'S'});
         // Act right after a click, while the pointer is free for a second.
         ASSERT_TRUE(target_.WaitForPresses(1, 3s));
     }
     ASSERT_TRUE(BringToFront(window));
 
     switch (closing.way) {
-        case CloseBy::Esc: PressKey(VK_ESCAPE); break;
-        case CloseBy::AltF4: PressKey(VK_F4, {VK_MENU}); break;
+        case CloseBy::Esc: PressKeys({VK_ESCAPE}); break;
+        case CloseBy::AltF4: PressKeys({VK_MENU, VK_F4}); break;
         case CloseBy::CloseButton: {
             const std::optional<POINT> button = CloseButtonPoint(window);
             ASSERT_TRUE(button.has_value()) << "no close button found on the title bar";

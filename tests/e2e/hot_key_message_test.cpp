@@ -45,7 +45,7 @@ TEST_P(SpoofedHotKey, DoesNothingAndTheKeysStillWork) {
     // With a row in the list a Start let through plays instead of asking.
     ASSERT_TRUE(CaptureWithKey(program_, VK_F6, target_.ToScreen({30, 30})));
     if (spoof.whilePlaying) {
-        PressKey('S', {VK_CONTROL});
+        PressKeys({VK_CONTROL, 'S'});
         ASSERT_TRUE(WaitUntil([this] { return ShowsPlaying(program_); }, 2s));
     }
 
@@ -65,7 +65,7 @@ TEST_P(SpoofedHotKey, DoesNothingAndTheKeysStillWork) {
     // The real keys still act.
     ASSERT_TRUE(CaptureWithKey(program_, VK_F7, target_.ToScreen({60, 60})));
     if (spoof.whilePlaying) {
-        PressKey('Q', {VK_CONTROL});
+        PressKeys({VK_CONTROL, 'Q'});
         EXPECT_TRUE(WaitUntil([this] { return ShowsIdle(program_); }, 2s));
     }
 }

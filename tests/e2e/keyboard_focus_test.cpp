@@ -41,7 +41,7 @@ TEST_P(TabOrder, GoesRoundTheEnabledControls) {
     const TabCase& tab = GetParam();
     if (tab.whilePlaying) {
         ASSERT_TRUE(CaptureWithKey(program_, VK_F6, target_.ToScreen({40, 40})));
-        PressKey('S', {VK_CONTROL});
+        PressKeys({VK_CONTROL, 'S'});
         ASSERT_TRUE(WaitUntil([this] { return !IsEnabled(program_, ids::StartButton); }, 2s));
     }
     ASSERT_TRUE(BringToFront(program_.MainWindow()));
@@ -59,9 +59,9 @@ TEST_P(TabOrder, GoesRoundTheEnabledControls) {
     for (std::size_t step = 1; step <= tab.cycle.size(); ++step) {
         const HWND expected = program_.Control(tab.cycle[(start + step) % tab.cycle.size()]);
         if (tab.backwards) {
-            PressKey(VK_TAB, {VK_SHIFT});
+            PressKeys({VK_SHIFT, VK_TAB});
         } else {
-            PressKey(VK_TAB);
+            PressKeys({VK_TAB});
         }
         EXPECT_TRUE(WaitUntil([&] { return FocusOf(program_.GuiThreadId()) == expected; }, 2s))
             << "step " << step << ": focus on " << NameOf(program_, FocusOf(program_.GuiThreadId()))

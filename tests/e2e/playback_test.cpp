@@ -76,10 +76,10 @@ TEST_F(Playback, CtrlSPlaysRowsInOrderRoundAgainUntilCtrlQ) {
     for (const PlannedRow& row : {RowA, RowB, RowC}) ASSERT_NO_FATAL_FAILURE(Record(row));
     EXPECT_TRUE(target_.Presses().empty()) << "recording clicked";
 
-    PressKey('S', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'S'});
     ASSERT_TRUE(WaitUntil([this] { return ShowsPlaying(program_); }, 2s)) << "Start disabled and Stop enabled expected";
     ASSERT_TRUE(target_.WaitForPresses(7, 10s));
-    PressKey('Q', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'Q'});
     ASSERT_TRUE(WaitUntil([this] { return ShowsIdle(program_); }, 2s));
     ExpectNoFurtherClick();
 
@@ -106,15 +106,15 @@ TEST_F(Playback, StartAndStopButtonsWorkLikeTheKeys) {
 
 TEST_F(Playback, NewRowsWaitForTheNextStartWhichBeginsAtTheFirstRow) {
     for (const PlannedRow& row : {RowA, RowB, RowC}) ASSERT_NO_FATAL_FAILURE(Record(row));
-    PressKey('S', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'S'});
     ASSERT_TRUE(target_.WaitForPresses(1, 3s));
     // Recorded between two clicks while playing: not played this round.
     ASSERT_NO_FATAL_FAILURE(Record(RowD));
     ASSERT_TRUE(target_.WaitForPresses(4, 5s));
     // Start while running: back to the first row, now with four rows.
-    PressKey('S', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'S'});
     ASSERT_TRUE(target_.WaitForPresses(9, 8s));
-    PressKey('Q', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'Q'});
     ASSERT_TRUE(WaitUntil([this] { return ShowsIdle(program_); }, 2s));
     ExpectClicks({RowA, RowB, RowC, RowA, RowA, RowB, RowC, RowD, RowA});
 }
@@ -123,9 +123,9 @@ TEST_F(Playback, ClickPeriodIsAboutOneSecond) {
     constexpr std::size_t Clicks = 11;
     ASSERT_NO_FATAL_FAILURE(Record(RowA));
     const double started = NowMs();
-    PressKey('S', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'S'});
     ASSERT_TRUE(target_.WaitForPresses(Clicks, 16s));
-    PressKey('Q', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'Q'});
     ASSERT_TRUE(WaitUntil([this] { return ShowsIdle(program_); }, 2s));
 
     const std::vector<MouseRecord> presses = target_.Presses();
@@ -162,7 +162,7 @@ class EmptyListStart : public Playback, public testing::WithParamInterface<Start
 TEST_P(EmptyListStart, IsRefusedWithAMessageWhileF6StillRecords) {
     const POINT spot = target_.ToScreen(RowA.client);
     if (GetParam() == StartBy::CtrlS) {
-        PressKey('S', {VK_CONTROL});
+        PressKeys({VK_CONTROL, 'S'});
     } else {
         ASSERT_TRUE(ClickControl(program_, ids::StartButton));
     }
@@ -178,7 +178,7 @@ TEST_P(EmptyListStart, IsRefusedWithAMessageWhileF6StillRecords) {
     ASSERT_TRUE(IsWindow(box));
 
     ASSERT_TRUE(BringToFront(box));
-    PressKey(VK_RETURN);
+    PressKeys({VK_RETURN});
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5s)) << "Enter did not dismiss the message";
     EXPECT_TRUE(WaitUntil([this] { return ShowsIdle(program_); }, 2s));
     EXPECT_TRUE(IsWindowEnabled(program_.MainWindow()));

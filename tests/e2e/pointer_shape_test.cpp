@@ -54,7 +54,7 @@ TEST_F(PointerShape, SwapsWithStartAndStopEvenWhileThePointerRests) {
 
     // Started with the pointer resting on Start: the arrow at once.
     ASSERT_EQ(ShapeOver(program_, ids::StartButton), hand_);
-    PressKey('S', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'S'});
     EXPECT_TRUE(WaitUntil([this] { return ShownShape() == arrow_; }, 500ms)) << "Start kept the hand";
 
     // Right after each click the pointer is free for a second.
@@ -64,7 +64,7 @@ TEST_F(PointerShape, SwapsWithStartAndStopEvenWhileThePointerRests) {
     EXPECT_EQ(ShapeOver(program_, ids::StopButton), hand_);
 
     // Stopped with the pointer resting on Stop: the arrow at once.
-    PressKey('Q', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'Q'});
     EXPECT_TRUE(WaitUntil([this] { return ShownShape() == arrow_; }, 500ms)) << "Stop kept the hand";
     EXPECT_FALSE(IsEnabled(program_, ids::StopButton));
 }

@@ -30,7 +30,7 @@ HWND MessageBoxOf(const QuorvelProcess& program) {
 testing::AssertionResult CaptureWithKey(const QuorvelProcess& program, WORD key, POINT at) {
     const int before = RowCountOf(program);
     if (!MovePointer(at)) return testing::AssertionFailure() << "the pointer did not move to " << at.x << "," << at.y;
-    PressKey(key);
+    PressKeys({key});
     if (!WaitUntil([&] { return RowCountOf(program) > before; })) {
         return testing::AssertionFailure() << "no row appeared for key " << key;
     }

@@ -5,17 +5,22 @@
 
 #include <gtest/gtest.h>
 
-#include "input.h"
 #include "quorvel_process.h"
 #include "remote_list.h"
 #include "target_window.h"
 #include "wait.h"
 #include "ui/main_window_ids.h"
 #include "platform/win32.h"
+#include "tests/support/input.h"
 
 namespace quorvel::e2e {
 
 namespace ids = main_window_ids;
+
+using test::CentreOf;
+using test::ClickAt;
+using test::MovePointer;
+using test::PressKeys;
 
 // What the main window shows: its rows and which buttons are enabled.
 std::vector<ListRow> RowsOf(const QuorvelProcess& program);

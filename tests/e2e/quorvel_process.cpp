@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "text.h"
 #include "wait.h"
 #include "window_query.h"
+#include "tests/support/text.h"
 
 namespace quorvel::e2e {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 // The build passes the program's path as the build system sees it; a Linux
 // path is reached under Wine through drive Z:.
 std::wstring ProgramPath() {
-    std::wstring path = FromUtf8(QUORVEL_EXE);
+    std::wstring path = test::FromUtf8(QUORVEL_EXE);
     if (path.starts_with(L'/')) path.insert(0, L"Z:");
     for (wchar_t& c : path) {
         if (c == L'/') c = L'\\';

@@ -19,10 +19,10 @@ TEST_F(SecondCopy, KeysKeepDrivingTheFirstWhileTheSecondWorksByItsButtons) {
     ASSERT_TRUE(CaptureWithKey(program_, VK_F7, target_.ToScreen({80, 120})));
     EXPECT_EQ(RowCountOf(second), 0);
 
-    PressKey('S', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'S'});
     EXPECT_TRUE(WaitUntil([this] { return ShowsPlaying(program_); }, 2s));
     EXPECT_TRUE(ShowsIdle(second));
-    PressKey('Q', {VK_CONTROL});
+    PressKeys({VK_CONTROL, 'Q'});
     EXPECT_TRUE(WaitUntil([this] { return ShowsIdle(program_); }, 2s));
     EXPECT_EQ(RowCountOf(second), 0);
 
@@ -34,7 +34,7 @@ TEST_F(SecondCopy, KeysKeepDrivingTheFirstWhileTheSecondWorksByItsButtons) {
     EXPECT_EQ(StaticTextOf(box), L"请选择鼠标点击位置！");
     EXPECT_EQ(MessageBoxOf(program_), nullptr);
     ASSERT_TRUE(BringToFront(box));
-    PressKey(VK_RETURN);
+    PressKeys({VK_RETURN});
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5s));
     EXPECT_TRUE(WaitUntil([&] { return IsEnabled(second, ids::StartButton); }, 2s));
     EXPECT_FALSE(IsEnabled(second, ids::StopButton));

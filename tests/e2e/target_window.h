@@ -7,10 +7,12 @@
 #include <thread>
 #include <vector>
 
-#include "input.h"
 #include "platform/win32.h"
+#include "tests/support/input.h"
 
 namespace quorvel::e2e {
+
+using test::MouseButton;
 
 // One mouse button event that reached the target window.
 struct MouseRecord {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "wait.h"
+
 namespace quorvel::e2e {
 namespace {
 
@@ -70,12 +72,6 @@ std::wstring StaticTextOf(HWND parent) {
     return text;
 }
 
-POINT CentreOf(HWND window) {
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-}
-
 std::optional<POINT> CloseButtonPoint(HWND window) {
     // Walk the middle of the title bar from the right edge and let the
     // window's own hit test say where its close button is.
@@ -91,6 +87,13 @@ std::optional<POINT> CloseButtonPoint(HWND window) {
         }
     }
     return std::nullopt;
+}
+
+bool BringToFront(HWND window) {
+    const auto inFront = [window] { return GetForegroundWindow() == window; };
+    if (inFront()) return true;
+    SetForegroundWindow(window);
+    return WaitUntil(inFront, 2s);
 }
 
 }  // namespace quorvel::e2e

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "text.h"
 #include "platform/win32.h"
+#include "tests/support/text.h"
 
 namespace quorvel::e2e {
+
+using test::Utf8;
 
 // A window's text as the window itself reports it (WM_GETTEXT, marshalled
 // across processes); empty if the window does not answer in time.
@@ -27,11 +29,11 @@ HWND FindTopLevelWindow(DWORD processId, std::wstring_view className, std::optio
 // message of a message box.
 std::wstring StaticTextOf(HWND parent);
 
-// Centre of a window in screen coordinates.
-POINT CentreOf(HWND window);
-
 // A point on the close button of `window`'s title bar, confirmed by the
 // window's own hit test.
 std::optional<POINT> CloseButtonPoint(HWND window);
+
+// Makes `window` the foreground window, as a user's click on it would.
+bool BringToFront(HWND window);
 
 }  // namespace quorvel::e2e

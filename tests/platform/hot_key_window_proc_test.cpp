@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/platform/case_name.h"
-#include "tests/platform/input.h"
 #include "tests/platform/message_pump.h"
 #include "tests/platform/plain_window.h"
+#include "tests/support/input.h"
 
 namespace quorvel::test {
 namespace {

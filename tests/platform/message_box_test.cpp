@@ -2,9 +2,9 @@
 
 #include "platform/click_timer.h"
 #include "platform/os_operations.h"
-#include "tests/platform/input.h"
-#include "tests/platform/utf8.h"
 #include "tests/platform/window_test.h"
+#include "tests/support/input.h"
+#include "tests/support/text.h"
 
 namespace quorvel::test {
 namespace {

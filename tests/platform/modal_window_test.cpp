@@ -1,9 +1,9 @@
 #include <algorithm>
 
 #include "platform/click_timer.h"
-#include "tests/platform/input.h"
 #include "tests/platform/plain_window.h"
 #include "tests/platform/window_test.h"
+#include "tests/support/input.h"
 
 namespace quorvel::test {
 namespace {
@@ -145,7 +145,7 @@ TEST_F(ModalWindowTest, DisablesTheOtherRunTimeWindowsWhileEventsGoOn) {
 
     // And the main window takes real clicks again.
     const int ticksBefore = ticks_;
-    ASSERT_TRUE(ClickAt(clickTarget_));
+    ASSERT_TRUE(ClickAt(clickTarget_, MouseButton::Left, PumpFor));
     EXPECT_TRUE(PumpUntil([&] { return realClicks_ == 1; }, Milliseconds(1000)));
     EXPECT_TRUE(PumpUntil([&] { return ticks_ > ticksBefore; }, Milliseconds(1000)));
 }

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/platform/case_name.h"
-#include "tests/platform/input.h"
 #include "tests/platform/message_pump.h"
 #include "tests/platform/plain_window.h"
+#include "tests/support/input.h"
 
 #include <windowsx.h>  // GET_X_LPARAM; after the Windows headers
 
@@ -48,7 +48,7 @@ TEST_P(SendInputClicksTest, MovesThePointerAndClicksTheButtonThere) {
     const auto isButtonMessage = [](UINT message) {
         return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK;
     };
-    ASSERT_TRUE(MovePointer(POINT{150, 150}));
+    ASSERT_TRUE(MovePointer(POINT{150, 150}, PumpFor));
     target_.ClearLog();
 
     SendInputClicks clicks;
@@ -97,7 +97,7 @@ class CursorPositionReaderTest : public OsOperationsTest, public testing::WithPa
 
 TEST_P(CursorPositionReaderTest, ReadsWhereThePointerIs) {
     const POINT at = GetParam().at;
-    ASSERT_TRUE(MovePointer(at));
+    ASSERT_TRUE(MovePointer(at, PumpFor));
     ClickPoint point{-5, -5};
     CursorPositionReader reader;
     reader.ReadPointerPosition(point);
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Points, CursorPositionReaderTest,
 
 TEST_F(OsOperationsTest, CursorPositionReaderReachesTheFarCorner) {
     const POINT corner{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
-    ASSERT_TRUE(MovePointer(corner));
+    ASSERT_TRUE(MovePointer(corner, PumpFor));
     ClickPoint point{};
     CursorPositionReader reader;
     reader.ReadPointerPosition(point);

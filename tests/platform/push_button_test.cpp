@@ -1,8 +1,8 @@
 #include "platform/push_button.h"
 
 #include "tests/platform/case_name.h"
-#include "tests/platform/input.h"
 #include "tests/platform/window_test.h"
+#include "tests/support/input.h"
 
 namespace quorvel::test {
 namespace {
@@ -73,7 +73,7 @@ TEST_P(ButtonClickTest, RaisesTheClickedEventOnlyWhenEnabled) {
             SendMessageW(Handle(A), BM_CLICK, 0, 0);
             break;
         case ClickRoute::RealMouseClick:
-            ASSERT_TRUE(ClickAt(CentreOf(Handle(A))));
+            ASSERT_TRUE(ClickAt(CentreOf(Handle(A)), MouseButton::Left, PumpFor));
             break;
         case ClickRoute::ForgedNotification:
             // What a stray or late notification would look like.
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 // change at once when the pointer rests on the button, and only then.
 TEST_F(PushButtonTest, NewShapeShowsAtOnceUnderTheRestingPointer) {
     const POINT onB = CentreOf(Handle(B));
-    ASSERT_TRUE(MovePointer(onB));
+    ASSERT_TRUE(MovePointer(onB, PumpFor));
     PumpFor(Milliseconds(100));
 
     SetCursor(LoadCursorW(nullptr, IDC_CROSS));

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "tests/platform/case_name.h"
-#include "tests/platform/utf8.h"
 #include "tests/platform/window_test.h"
+#include "tests/support/text.h"
 
 namespace quorvel::test {
 namespace {

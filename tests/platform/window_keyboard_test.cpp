@@ -2,9 +2,9 @@
 
 #include "platform/push_button.h"
 #include "tests/platform/case_name.h"
-#include "tests/platform/input.h"
 #include "tests/platform/plain_window.h"
 #include "tests/platform/window_test.h"
+#include "tests/support/input.h"
 
 namespace quorvel::test {
 namespace {
