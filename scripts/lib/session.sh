@@ -6,6 +6,7 @@ QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export QUORVEL_WINEPREFIX=${QUORVEL_WINEPREFIX:-$QUORVEL_ROOT/build/wine-prefix}
 QUORVEL_XVFB_PID=
 QUORVEL_WINE_STARTED=
+QUORVEL_DESKTOP_PID=
 
 wine_cmd() { "$QUORVEL_ROOT/scripts/wine-exec" "$@"; }
 wineserver_cmd() {
@@ -44,8 +45,12 @@ prepare_wine_prefix() {
   sed "s/@DESKTOP@/$desktop/" "$QUORVEL_ROOT/scripts/lib/wine-settings.reg.in" |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   timeout 60 "$QUORVEL_ROOT/scripts/wine-exec" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
-  # Keep one wineserver for the whole run so each test starts quickly.
+  # Keep one wineserver and the virtual desktop for the whole run, so each
+  # test starts quickly. Left to the programs, the desktop process would
+  # start and stop with every one of them (and hold their output open).
   wineserver_cmd -p 600 || true
+  "$QUORVEL_ROOT/scripts/wine-exec" explorer.exe "/desktop=Default,$desktop" </dev/null >/dev/null 2>&1 &
+  QUORVEL_DESKTOP_PID=$!
 }
 
 winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
@@ -53,7 +58,9 @@ winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
 stop_session() {
   if [ -n "$QUORVEL_WINE_STARTED" ]; then
     timeout 30 bash -c 'WINEPREFIX=$0 WINEARCH=win32 wineserver -k' "$QUORVEL_WINEPREFIX" >/dev/null 2>&1 || true
+    [ -n "$QUORVEL_DESKTOP_PID" ] && wait "$QUORVEL_DESKTOP_PID" 2>/dev/null
     QUORVEL_WINE_STARTED=
+    QUORVEL_DESKTOP_PID=
   fi
   if [ -n "$QUORVEL_XVFB_PID" ]; then
     kill "$QUORVEL_XVFB_PID" 2>/dev/null || true
