@@ -67,7 +67,7 @@ winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
 stop_session() {
   if [ -n "$QUORVEL_WINE_STARTED" ]; then
     timeout 30 bash -c 'WINEPREFIX=$0 WINEARCH=win32 wineserver -k' "$QUORVEL_WINEPREFIX" >/dev/null 2>&1 || true
-    [ -n "$QUORVEL_DESKTOP_PID" ] && wait "$QUORVEL_DESKTOP_PID" 2>/dev/null
+    [ -z "$QUORVEL_DESKTOP_PID" ] || wait "$QUORVEL_DESKTOP_PID" 2>/dev/null || true
     QUORVEL_WINE_STARTED=
     QUORVEL_DESKTOP_PID=
   fi
