@@ -37,11 +37,16 @@ inline constexpr std::array<HotKeyBinding, 4> HotKeyTable{{
 bool MatchesHotKey(const HotKeyBinding& binding, std::uint32_t wParam, std::int32_t lParam);
 
 // Runs `run(action)` for every table entry that matches, in table order; the
-// identifiers are distinct, so at most one action runs.
+// identifiers are distinct, so at most one action runs. The parameters come
+// at the message's full width: on a 64-bit build a wParam or lParam beyond
+// the 32 bits of a hot key message is no hot key, not one cut down to size.
 template <class Run>
-void ForEachMatchingHotKey(std::uint32_t wParam, std::int32_t lParam, Run&& run) {
+void ForEachMatchingHotKey(std::uint64_t wParam, std::int64_t lParam, Run&& run) {
+    if (wParam > UINT32_MAX || lParam < INT32_MIN || lParam > INT32_MAX) return;
     for (const HotKeyBinding& binding : HotKeyTable) {
-        if (MatchesHotKey(binding, wParam, lParam)) run(binding.action);
+        if (MatchesHotKey(binding, static_cast<std::uint32_t>(wParam), static_cast<std::int32_t>(lParam))) {
+            run(binding.action);
+        }
     }
 }
 

@@ -34,7 +34,7 @@ void ReleaseHotKeys(HWND window, HotKeyRegistrations& registrations) {
 LRESULT CALLBACK HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HOTKEY) {
         if (auto* target = static_cast<HotKeyTarget*>(GetPropW(window, TargetProperty))) {
-            ForEachMatchingHotKey(static_cast<std::uint32_t>(wParam), static_cast<std::int32_t>(lParam),
+            ForEachMatchingHotKey(static_cast<std::uint64_t>(wParam), static_cast<std::int64_t>(lParam),
                                   [target](HotKeyAction action) { target->RunHotKeyAction(action); });
         }
     }

@@ -83,6 +83,34 @@ TEST(HotKeyDispatch, EdgeMessages) {
     }
 }
 
+// A 64-bit build hands the message parameters over at 64 bits: a genuine
+// press with any bit above bit 31 added is no press.
+TEST(HotKeyDispatch, WideParametersBeyondThirtyTwoBitsMatchNothing) {
+    constexpr std::uint64_t Bit32 = std::uint64_t{1} << 32;
+    const struct {
+        std::uint64_t wParam;
+        std::int64_t lParam;
+        std::optional<HotKeyAction> action;
+    } cases[] = {
+        {3, Key(117, 0), HotKeyAction::CaptureLeft},
+        {4, std::int64_t{Key(118, 0)}, HotKeyAction::CaptureRight},
+        {Bit32 | 3, Key(117, 0), std::nullopt},
+        {(std::uint64_t{1} << 63) | 1, Key(83, 2), std::nullopt},
+        {UINT64_MAX, Key(117, 0), std::nullopt},
+        {1, static_cast<std::int64_t>(Bit32) | Key(83, 2), std::nullopt},
+        {3, static_cast<std::int64_t>(Bit32 << 30) | Key(117, 0), std::nullopt},
+        {2, std::int64_t{Key(81, 2)} - static_cast<std::int64_t>(Bit32), std::nullopt},
+        {3, INT64_MIN | Key(117, 0), std::nullopt},
+        {3, std::int64_t{INT32_MAX} + 1 + Key(117, 0), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        std::vector<HotKeyAction> actions;
+        ForEachMatchingHotKey(c.wParam, c.lParam, [&](HotKeyAction action) { actions.push_back(action); });
+        const auto expected = c.action ? std::vector<HotKeyAction>{*c.action} : std::vector<HotKeyAction>{};
+        EXPECT_EQ(actions, expected) << "wParam " << c.wParam << " lParam " << c.lParam;
+    }
+}
+
 TEST(MatchesHotKey, AgreesWithTheExactTestOnEdgesAndARandomSample) {
     std::vector<std::uint32_t> wParams = {0, 1, 2, 3, 4, 5, 0x7FFFFFFF, 0x80000000u, 0xFFFFFFFFu};
     std::vector<std::int32_t> lParams = {0, 1, -1, 2, 65535, 65536, -65536, 2147483647, -2147483647 - 1};

@@ -1,5 +1,6 @@
 #include "ui/hot_key_window_proc.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -145,9 +146,8 @@ TEST_P(HotKeyMessageTest, ActsOnlyOnAGenuineHotKeyAndPassesEveryMessageOn) {
 
 constexpr LPARAM KeyParam(UINT modifiers, UINT key) { return static_cast<LPARAM>(MAKELPARAM(modifiers, key)); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, HotKeyMessageTest,
-    testing::Values(
+std::vector<MessageCase> MessageCases() {
+    std::vector<MessageCase> cases{
         MessageCase{"CtrlS", WM_HOTKEY, 1, KeyParam(MOD_CONTROL, 'S'), HotKeyAction::Start},
         MessageCase{"CtrlQ", WM_HOTKEY, 2, KeyParam(MOD_CONTROL, 'Q'), HotKeyAction::Stop},
         MessageCase{"F6", WM_HOTKEY, 3, KeyParam(0, VK_F6), HotKeyAction::CaptureLeft},
@@ -167,8 +167,24 @@ INSTANTIATE_TEST_SUITE_P(
         // Ordinary messages, even with a hot key's arguments.
         MessageCase{"OrdinaryWithHotKeyArguments", OrdinaryMessage, 3, KeyParam(0, VK_F6), std::nullopt},
         MessageCase{"OrdinaryWithOddArguments", OrdinaryMessage, 0xDEADBEEF, -12345, std::nullopt},
-        MessageCase{"Null", WM_NULL, 0, 0, std::nullopt}),
-    CaseName());
+        MessageCase{"Null", WM_NULL, 0, 0, std::nullopt}};
+    if constexpr (sizeof(LPARAM) == 8) {
+        // A 64-bit build: a genuine press with a bit above bit 31 added to
+        // either parameter must not be cut down to the press.
+        const auto high = static_cast<std::uint64_t>(1) << 32;
+        cases.push_back({"IdentifierAboveBit31", WM_HOTKEY, static_cast<WPARAM>(high | 3), KeyParam(0, VK_F6),
+                         std::nullopt});
+        cases.push_back({"LParamAboveBit31", WM_HOTKEY, 1,
+                         static_cast<LPARAM>(high | static_cast<std::uint64_t>(KeyParam(MOD_CONTROL, 'S'))),
+                         std::nullopt});
+        cases.push_back({"LParamTopBitOnly", WM_HOTKEY, 4,
+                         static_cast<LPARAM>((high << 31) | static_cast<std::uint64_t>(KeyParam(0, VK_F7))),
+                         std::nullopt});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, HotKeyMessageTest, testing::ValuesIn(MessageCases()), CaseName());
 
 struct KeyCase {
     const char* name;
