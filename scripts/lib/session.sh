@@ -4,7 +4,7 @@
 # Source it; it defines functions and sets nothing until they are called.
 
 QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-QUORVEL_SCRIPT=${QUORVEL_SCRIPT:-$(basename "$0")}
+QUORVEL_SCRIPT=${QUORVEL_SCRIPT:-scripts/$(basename "$0")}
 QUORVEL_XVFB_PID=
 QUORVEL_WINE_ARCH=
 QUORVEL_DESKTOP_PID=
@@ -22,7 +22,7 @@ fail() {
 
 # The first line of a Wine log that says something, for one-line reports.
 first_error_line() {
-  grep -m1 -v -E '^\s*$' "$1" 2>/dev/null || echo "no output"
+  { grep -m1 -v -E '^\s*$' "$1" 2>/dev/null || echo "no output"; } | sed -E 's/^[^ ]*wine-exec: line [0-9]+: //'
 }
 
 # --- Which build's Windows suites can run here --------------------------
