@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "core/playback_ports.h"
+#include "core/timer_schedule.h"
 #include "platform/control.h"
-#include "platform/timer_schedule.h"
 
 namespace quorvel {
 
