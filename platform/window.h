@@ -44,7 +44,17 @@ public:
 
 private:
     static Window* FromHandle(HWND window);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window procedure of one window: cracks the message and forwards it.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(HWND child, WORD notification);
+    void OnTimer(int id);
+    bool OnSetCursor(HWND child, WORD hitTest);
+    void OnPaint();
+    bool OnActivate(WORD state);
+    void OnDestroy();
+    void OnNcDestroy();
+    void RaiseEvent(const Control& control);
+
     Control* FindControl(int id);
     Control* FindControl(HWND child);
     template <class T>
@@ -57,8 +67,6 @@ private:
     void DisableOtherWindows();
     void EnableOtherWindows();
     void RunModalLoop();
-    void Paint();
-    void OnDestroy();
 
     RunTime& runTime_;
     const WindowDefinition& definition_;
