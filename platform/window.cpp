@@ -30,8 +30,8 @@ bool CanTakeFocus(HWND control) { return control && IsWindowEnabled(control) && 
 
 }  // namespace
 
-Window::Window(RunTime& runTime, const WindowDefinition& definition, void* handlerTarget)
-    : runTime_(runTime), definition_(definition), handlerTarget_(handlerTarget) {
+Window::Window(RunTime& runTime, const WindowDefinition& definition, void* owner)
+    : runTime_(runTime), definition_(definition), owner_(owner) {
     for (const ControlDefinition& control : definition.controls) {
         controls_.push_back(MakeControl(control));
     }
@@ -89,7 +89,7 @@ bool Window::Load(bool modal) {
     SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     for (auto& control : controls_) control->Create(handle_);
 
-    if (definition_.onCreated) definition_.onCreated.invoke(handlerTarget_);
+    if (definition_.onCreated) definition_.onCreated.invoke(owner_);
     if (!handle_) return true;  // the created handler closed the window
 
     if (modal) DisableOtherWindows();
@@ -206,7 +206,7 @@ bool Window::OnActivate(WORD state) {
 
 void Window::OnDestroy() {
     EnableOtherWindows();
-    if (definition_.onDestroying) definition_.onDestroying.invoke(handlerTarget_);
+    if (definition_.onDestroying) definition_.onDestroying.invoke(owner_);
     for (auto& control : controls_) control->OnParentDestroyed();
 }
 
@@ -218,7 +218,7 @@ void Window::OnNcDestroy() {
 }
 
 void Window::RaiseEvent(const Control& control) {
-    if (control.Definition().onEvent) control.Definition().onEvent.invoke(handlerTarget_);
+    if (control.Definition().onEvent) control.Definition().onEvent.invoke(owner_);
 }
 
 bool Window::RestoreFocus() {
