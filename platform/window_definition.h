@@ -55,8 +55,9 @@ struct WindowDefinition {
 struct NoHandlers;
 
 namespace detail {
-// Never defined: a definition that names a handler of another class than
-// its owner's calls it while it is compiled, and the compiler stops there.
+// Never defined and never called at run time: DefinitionFor calls it only
+// while compiling a definition that names a handler of another class than
+// its owner's, so the compiler stops there and names it in its message.
 void HandlerBoundToAnotherClass();
 
 constexpr bool NamesOnlyHandlersOf(const WindowDefinition& definition, const char* ownerClass) {
