@@ -17,17 +17,17 @@ void ClickTimer::SetPeriod(std::uint32_t milliseconds) {
     Arm(schedule_.DelayUs(now));
 }
 
-void ClickTimer::OnTimerMessage() {
+bool ClickTimer::OnTimer() {
     // A WM_TIMER generated before the timer was stopped must not reach the
     // handler.
     if (!schedule_.Running()) {
         (void)KillTimer(parent_, static_cast<UINT_PTR>(definition_.id));
-        return;
+        return false;
     }
     const TimerSchedule::Wake wake = schedule_.OnWake(MonotonicMicroseconds());
-    // Re-arm before the handler runs: the handler may set a new period.
+    // Re-armed before the handler runs: the handler may set a new period.
     Arm(wake.delayUs);
-    if (wake.fire && definition_.onEvent) definition_.onEvent.invoke(handlerTarget_);
+    return wake.fire;
 }
 
 void ClickTimer::OnParentDestroyed() {

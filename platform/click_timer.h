@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "core/playback_ports.h"
+#include "core/timer_schedule.h"
 #include "platform/control.h"
-#include "platform/timer_schedule.h"
 
 namespace quorvel {
 
@@ -12,8 +12,7 @@ namespace quorvel {
 // the parent window, so every modal loop of the thread keeps them coming.
 class ClickTimer final : public Control, public PeriodicTimer {
 public:
-    ClickTimer(const ControlDefinition& definition, void* handlerTarget)
-        : Control(definition), handlerTarget_(handlerTarget) {}
+    explicit ClickTimer(const ControlDefinition& definition) : Control(definition) {}
 
     void Create(HWND parent) override { parent_ = parent; }
     void OnParentDestroyed() override;
@@ -21,13 +20,13 @@ public:
     void SetPeriod(std::uint32_t milliseconds) override;
     std::uint32_t Period() const { return periodMs_; }
 
-    // WM_TIMER with this timer's id.
-    void OnTimerMessage();
+    // Re-arms the OS timer for the next due time; true if the periodic
+    // event is due now.
+    bool OnTimer() override;
 
 private:
     void Arm(std::int64_t delayUs);
 
-    void* handlerTarget_;
     HWND parent_ = nullptr;  // borrowed
     std::uint32_t periodMs_ = 0;
     TimerSchedule schedule_;

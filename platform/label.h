@@ -14,8 +14,7 @@ public:
     explicit Label(const ControlDefinition& definition) : Control(definition) {}
 
     void Create(HWND parent) override;
-    // Part of the parent's WM_PAINT.
-    void Paint(HDC context) const;
+    void Paint(HDC context) const override;
 
 private:
     UniqueFont font_;

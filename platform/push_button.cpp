@@ -1,10 +1,14 @@
 #include "platform/push_button.h"
 
 namespace quorvel {
+namespace {
 
+// Shared system cursors, never destroyed.
 HCURSOR CursorOf(PointerShape shape) {
     return LoadCursorW(nullptr, shape == PointerShape::Hand ? IDC_HAND : IDC_ARROW);
 }
+
+}  // namespace
 
 void PushButton::Create(HWND parent) {
     CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0);
@@ -30,8 +34,8 @@ void PushButton::SetPointerShape(PointerShape shape) {
     }
 }
 
-void PushButton::OnClicked() {
-    if (definition_.onEvent && IsWindowEnabled(handle_)) definition_.onEvent.invoke(handlerTarget_);
-}
+bool PushButton::OnCommand(WORD notification) { return notification == BN_CLICKED && IsWindowEnabled(handle_); }
+
+HCURSOR PushButton::Cursor() const { return CursorOf(shape_); }
 
 }  // namespace quorvel

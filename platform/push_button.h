@@ -7,24 +7,19 @@ namespace quorvel {
 
 class PushButton final : public Control, public Button {
 public:
-    PushButton(const ControlDefinition& definition, void* handlerTarget)
-        : Control(definition), handlerTarget_(handlerTarget), shape_(definition.pointer) {}
+    explicit PushButton(const ControlDefinition& definition) : Control(definition), shape_(definition.pointer) {}
 
     void Create(HWND parent) override;
 
     void SetDisabled(bool disabled) override;
     void SetPointerShape(PointerShape shape) override;
 
-    PointerShape Shape() const { return shape_; }
-    // BN_CLICKED from the button: mouse click or Space.
-    void OnClicked();
+    // BN_CLICKED, from a mouse click or Space, raises the clicked event.
+    bool OnCommand(WORD notification) override;
+    HCURSOR Cursor() const override;
 
 private:
-    void* handlerTarget_;
     PointerShape shape_;
 };
-
-// The cursor handle of a shape; shared system cursors, never destroyed.
-HCURSOR CursorOf(PointerShape shape);
 
 }  // namespace quorvel

@@ -11,10 +11,10 @@
 namespace quorvel {
 namespace {
 
-std::unique_ptr<Control> MakeControl(const ControlDefinition& definition, void* handlerTarget) {
+std::unique_ptr<Control> MakeControl(const ControlDefinition& definition) {
     switch (definition.kind) {
-        case ControlKind::PushButton: return std::make_unique<PushButton>(definition, handlerTarget);
-        case ControlKind::Timer: return std::make_unique<ClickTimer>(definition, handlerTarget);
+        case ControlKind::PushButton: return std::make_unique<PushButton>(definition);
+        case ControlKind::Timer: return std::make_unique<ClickTimer>(definition);
         case ControlKind::ReportList: return std::make_unique<ReportList>(definition);
         case ControlKind::Label: return std::make_unique<Label>(definition);
     }
@@ -30,10 +30,10 @@ bool CanTakeFocus(HWND control) { return control && IsWindowEnabled(control) && 
 
 }  // namespace
 
-Window::Window(RunTime& runTime, const WindowDefinition& definition, void* handlerTarget)
-    : runTime_(runTime), definition_(definition), handlerTarget_(handlerTarget) {
+Window::Window(RunTime& runTime, const WindowDefinition& definition, void* owner)
+    : runTime_(runTime), definition_(definition), owner_(owner) {
     for (const ControlDefinition& control : definition.controls) {
-        controls_.push_back(MakeControl(control, handlerTarget));
+        controls_.push_back(MakeControl(control));
     }
 }
 
@@ -89,7 +89,7 @@ bool Window::Load(bool modal) {
     SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     for (auto& control : controls_) control->Create(handle_);
 
-    if (definition_.onCreated) definition_.onCreated.invoke(handlerTarget_);
+    if (definition_.onCreated) definition_.onCreated.invoke(owner_);
     if (!handle_) return true;  // the created handler closed the window
 
     if (modal) DisableOtherWindows();
@@ -149,78 +149,76 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     }
     Window* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND window = handle_;
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = handle_;  // still needed after OnNcDestroy forgets it
     switch (message) {
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                if (auto* button = dynamic_cast<PushButton*>(FindControl(reinterpret_cast<HWND>(lParam)))) {
-                    button->OnClicked();
-                }
-            }
-            return 0;
-        case WM_TIMER:
-            if (auto* timer = dynamic_cast<ClickTimer*>(FindControl(static_cast<int>(wParam)))) {
-                timer->OnTimerMessage();
-            }
-            return 0;
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_SETCURSOR:
-            if (auto* button = dynamic_cast<PushButton*>(FindControl(reinterpret_cast<HWND>(wParam)));
-                button && LOWORD(lParam) == HTCLIENT) {
-                SetCursor(CursorOf(button->Shape()));
-                return TRUE;
-            }
-            break;
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                const HWND focus = GetFocus();
-                if (focus && IsChild(window, focus)) lastFocus_ = focus;
-                return 0;
-            }
-            if (RestoreFocus()) return 0;
-            break;
-        case WM_NEXTDLGCTL:
-            MoveFocus(wParam == 0);
-            return 0;
-        case WM_CLOSE:
-            // Give the disabled windows back before this one goes, so the
-            // activation can return to them.
-            EnableOtherWindows();
-            break;
-        case WM_DESTROY:
-            OnDestroy();
-            return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            handle_ = nullptr;
-            lastFocus_ = nullptr;
-            runTime_.WindowDestroyed();
-            break;
-        default:
-            break;
+        case WM_COMMAND: OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam)); return 0;
+        case WM_TIMER: OnTimer(static_cast<int>(wParam)); return 0;
+        case WM_SETCURSOR: if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE; break;
+        case WM_PAINT: OnPaint(); return 0;
+        case WM_ACTIVATE: if (OnActivate(LOWORD(wParam))) return 0; break;
+        case WM_NEXTDLGCTL: MoveFocus(wParam == 0); return 0;
+        // Give the disabled windows back before this one goes, so the
+        // activation can return to them.
+        case WM_CLOSE: EnableOtherWindows(); break;
+        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_NCDESTROY: OnNcDestroy(); break;
+        default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Window::Paint() {
+void Window::OnCommand(HWND child, WORD notification) {
+    if (Control* control = FindControl(child); control && control->OnCommand(notification)) RaiseEvent(*control);
+}
+
+void Window::OnTimer(int id) {
+    if (Control* control = FindControl(id); control && control->OnTimer()) RaiseEvent(*control);
+}
+
+bool Window::OnSetCursor(HWND child, WORD hitTest) {
+    const Control* control = FindControl(child);
+    const HCURSOR cursor = control && hitTest == HTCLIENT ? control->Cursor() : nullptr;
+    if (!cursor) return false;
+    SetCursor(cursor);
+    return true;
+}
+
+void Window::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC context = BeginPaint(handle_, &paint);
-    for (const auto& control : controls_) {
-        if (const auto* label = dynamic_cast<const Label*>(control.get())) label->Paint(context);
-    }
+    for (const auto& control : controls_) control->Paint(context);
     EndPaint(handle_, &paint);
+}
+
+// False leaves the activation to the system, which focuses the window itself.
+bool Window::OnActivate(WORD state) {
+    if (state == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(handle_, focus)) lastFocus_ = focus;
+        return true;
+    }
+    return RestoreFocus();
 }
 
 void Window::OnDestroy() {
     EnableOtherWindows();
-    if (definition_.onDestroying) definition_.onDestroying.invoke(handlerTarget_);
+    if (definition_.onDestroying) definition_.onDestroying.invoke(owner_);
     for (auto& control : controls_) control->OnParentDestroyed();
+}
+
+void Window::OnNcDestroy() {
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    handle_ = nullptr;
+    lastFocus_ = nullptr;
+    runTime_.WindowDestroyed();
+}
+
+void Window::RaiseEvent(const Control& control) {
+    if (control.Definition().onEvent) control.Definition().onEvent.invoke(owner_);
 }
 
 bool Window::RestoreFocus() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "platform/control.h"
@@ -15,11 +16,16 @@ class ClickTimer;
 class ReportList;
 
 // A top-level window built from a definition. The object owns the OS window
-// (destroying it if it still exists) and its icons; the handlers named in
-// the definition are called on `handlerTarget`.
+// (destroying it if it still exists) and its icons.
 class Window {
 public:
-    Window(RunTime& runTime, const WindowDefinition& definition, void* handlerTarget);
+    // The handlers named in the definition are called on `owner`; a
+    // definition that names a member of another class does not compile.
+    template <class Owner>
+    Window(RunTime& runTime, std::type_identity_t<DefinitionFor<Owner>> definition, Owner& owner)
+        : Window(runTime, definition.Get(), &owner) {}
+    // A window whose definition names no handlers.
+    Window(RunTime& runTime, DefinitionFor<NoHandlers> definition) : Window(runTime, definition.Get(), nullptr) {}
     ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -43,8 +49,20 @@ public:
     static bool TranslateKeyboard(const MSG& message);
 
 private:
+    Window(RunTime& runTime, const WindowDefinition& definition, void* owner);
+
     static Window* FromHandle(HWND window);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window procedure of one window: cracks the message and forwards it.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(HWND child, WORD notification);
+    void OnTimer(int id);
+    bool OnSetCursor(HWND child, WORD hitTest);
+    void OnPaint();
+    bool OnActivate(WORD state);
+    void OnDestroy();
+    void OnNcDestroy();
+    void RaiseEvent(const Control& control);
+
     Control* FindControl(int id);
     Control* FindControl(HWND child);
     template <class T>
@@ -57,12 +75,10 @@ private:
     void DisableOtherWindows();
     void EnableOtherWindows();
     void RunModalLoop();
-    void Paint();
-    void OnDestroy();
 
     RunTime& runTime_;
     const WindowDefinition& definition_;
-    void* handlerTarget_;
+    void* owner_;  // of the class the definition's handlers belong to
     std::vector<std::unique_ptr<Control>> controls_;
     UniqueIcon largeIcon_;
     UniqueIcon smallIcon_;

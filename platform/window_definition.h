@@ -51,4 +51,42 @@ struct WindowDefinition {
     std::span<const ControlDefinition> controls{};  // in creation order
 };
 
+// The owner class of a window whose definition names no handlers.
+struct NoHandlers;
+
+namespace detail {
+// Never defined and never called at run time: DefinitionFor calls it only
+// while compiling a definition that names a handler of another class than
+// its owner's, so the compiler stops there and names it in its message.
+void HandlerBoundToAnotherClass();
+
+constexpr bool NamesOnlyHandlersOf(const WindowDefinition& definition, const char* ownerClass) {
+    const auto ofAnotherClass = [ownerClass](const EventHandler& handler) {
+        return handler && handler.ownerClass != ownerClass;
+    };
+    if (ofAnotherClass(definition.onCreated) || ofAnotherClass(definition.onDestroying)) return false;
+    for (const ControlDefinition& control : definition.controls) {
+        if (ofAnotherClass(control.onEvent)) return false;
+    }
+    return true;
+}
+}  // namespace detail
+
+// A window definition whose handlers, the window's and its controls', are
+// all members of `Owner`. It is made only while compiling, from a definition
+// that is constant data, so a handler of another class does not compile.
+template <class Owner>
+class DefinitionFor {
+public:
+    // Implicit: a definition is passed where its owner's windows are built.
+    consteval DefinitionFor(const WindowDefinition& definition) : definition_(definition) {
+        if (!detail::NamesOnlyHandlersOf(definition, &ClassTag<Owner>)) detail::HandlerBoundToAnotherClass();
+    }
+
+    const WindowDefinition& Get() const { return definition_; }
+
+private:
+    const WindowDefinition& definition_;
+};
+
 }  // namespace quorvel

@@ -33,6 +33,6 @@ constexpr WindowDefinition Definition{
 
 }  // namespace
 
-const WindowDefinition& HelpWindowDefinition() { return Definition; }
+DefinitionFor<NoHandlers> HelpWindowDefinition() { return Definition; }
 
 }  // namespace quorvel

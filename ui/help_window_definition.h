@@ -5,6 +5,6 @@
 namespace quorvel {
 
 // The usage text window: one label, no handlers of its own.
-const WindowDefinition& HelpWindowDefinition();
+DefinitionFor<NoHandlers> HelpWindowDefinition();
 
 }  // namespace quorvel

@@ -13,7 +13,7 @@ namespace ids = main_window_ids;
 
 MainWindow::MainWindow(RunTime& runTime, ProgramRecords& records)
     : runTime_(runTime),
-      window_(runTime, MainWindowDefinition(), this),
+      window_(runTime, MainWindowDefinition(), *this),
       clickList_(window_.List(ids::PointList), pointer_, records),
       playback_({window_.List(ids::PointList), window_.Button(ids::StartButton), window_.Button(ids::StopButton),
                  window_.Timer(ids::ClickTimer), messageBox_, clicks_}) {}
@@ -29,7 +29,7 @@ void MainWindow::OnMainWindowDestroying() { ReleaseHotKeys(window_.Handle(), hot
 void MainWindow::OnHelpClicked() {
     // Modal: returns once the help window is closed. Meanwhile the thread
     // keeps dispatching, so hot keys and playback go on behind it.
-    Window help(runTime_, HelpWindowDefinition(), nullptr);
+    Window help(runTime_, HelpWindowDefinition());
     (void)help.Load(true);
 }
 

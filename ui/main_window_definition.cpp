@@ -45,6 +45,6 @@ constexpr WindowDefinition Definition{
 
 }  // namespace
 
-const WindowDefinition& MainWindowDefinition() { return Definition; }
+DefinitionFor<MainWindow> MainWindowDefinition() { return Definition; }
 
 }  // namespace quorvel

@@ -4,7 +4,9 @@
 
 namespace quorvel {
 
+class MainWindow;
+
 // Layout, controls, initial states and event bindings of the main window.
-const WindowDefinition& MainWindowDefinition();
+DefinitionFor<MainWindow> MainWindowDefinition();
 
 }  // namespace quorvel

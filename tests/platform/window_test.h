@@ -11,8 +11,8 @@
 namespace quorvel::test {
 
 // Base of the fixtures that build run-time windows from test definitions.
-// The definitions bind their handlers to members of `Self`, so the windows
-// are given `Self*` as handler target.
+// The definitions bind their handlers to members of `Self`, so `Self` owns
+// the windows.
 template <class Self>
 class WindowTest : public ::testing::Test {
 protected:
@@ -22,8 +22,8 @@ protected:
 
     // Builds a window into `slot` and loads it; a modal load returns once
     // the window is gone.
-    Window& Load(std::optional<Window>& slot, const WindowDefinition& definition, bool modal = false) {
-        slot.emplace(runTime_, definition, static_cast<Self*>(this));
+    Window& Load(std::optional<Window>& slot, DefinitionFor<Self> definition, bool modal = false) {
+        slot.emplace(runTime_, definition, *static_cast<Self*>(this));
         EXPECT_TRUE(slot->Load(modal));
         return *slot;
     }

@@ -1,4 +1,4 @@
-#include "platform/timer_schedule.h"
+#include "core/timer_schedule.h"
 
 namespace quorvel {
 

@@ -1,12 +1,10 @@
-#include "platform/timer_schedule.h"
+#include "core/timer_schedule.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-
-#include "tests/platform/case_name.h"
 
 namespace quorvel {
 namespace {
@@ -64,7 +62,7 @@ TEST_P(TimerScheduleTest, FiresAndReArmsAsTabled) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Wakes, TimerScheduleTest, ::testing::ValuesIn(ScheduleCases),
-                         test::CaseName());
+                         [](const testing::TestParamInfo<ScheduleCase>& row) { return std::string(row.param.name); });
 
 // A day of one-second events, each woken up to 40 ms late by a varying
 // amount: every wake fires, and every re-arm aims at the exact multiple.
