@@ -24,7 +24,36 @@ void ReportList::Create(HWND parent) {
     }
 }
 
+void ReportList::OnParentDestroyed() {
+    redrawSuspended_ = false;  // the timer went with the window
+    Control::OnParentDestroyed();
+}
+
+void ReportList::SuspendRedrawUntilIdle() {
+    if (redrawSuspended_ || !handle_) return;
+    // A WM_TIMER is only generated once no other message is queued, so it
+    // marks the end of a burst; the object's address is the timer id, which
+    // no timer of the control itself can have. Without the timer the list
+    // keeps painting as it goes.
+    if (!SetTimer(handle_, reinterpret_cast<UINT_PTR>(this), USER_TIMER_MINIMUM, &ReportList::OnQueueIdle)) return;
+    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+    redrawSuspended_ = true;
+}
+
+void ReportList::ResumeRedraw() {
+    (void)KillTimer(handle_, reinterpret_cast<UINT_PTR>(this));
+    redrawSuspended_ = false;
+    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+    // The frame too: the scroll bar has grown with the rows.
+    (void)RedrawWindow(handle_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CALLBACK ReportList::OnQueueIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+    reinterpret_cast<ReportList*>(timer)->ResumeRedraw();
+}
+
 int ReportList::AppendRow(std::int32_t rowValue) {
+    SuspendRedrawUntilIdle();
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = RowCount();

@@ -7,11 +7,17 @@ namespace quorvel {
 
 // A report-style list view whose rows carry an integer value; the columns
 // come from the definition.
+//
+// The rows are written into the control at once, but painting waits until
+// the thread's message queue is idle: a held key queues captures faster
+// than the control could repaint after each one (measured under Wine: 16 ms
+// of drawing per row, 0.25 ms without).
 class ReportList final : public Control, public ListRows {
 public:
     explicit ReportList(const ControlDefinition& definition) : Control(definition) {}
 
     void Create(HWND parent) override;
+    void OnParentDestroyed() override;
 
     int AppendRow(std::int32_t rowValue) override;
     void SetCellText(int row, int column, std::wstring_view text) override;
@@ -19,8 +25,16 @@ public:
     std::int32_t RowValue(int row) const override;
     int RowCount() const override;
 
+    // True from an append until the queue has next gone idle.
+    bool RedrawSuspended() const { return redrawSuspended_; }
+
 private:
     bool HasRow(int row) const { return row >= 0 && row < RowCount(); }
+    void SuspendRedrawUntilIdle();
+    void ResumeRedraw();
+    static void CALLBACK OnQueueIdle(HWND list, UINT message, UINT_PTR timer, DWORD time);
+
+    bool redrawSuspended_ = false;
 };
 
 }  // namespace quorvel

@@ -98,4 +98,13 @@ std::optional<ListColumn> RemoteList::Column(int index) const {
     return ListColumn{RemoteText(), static_cast<int>(*width)};
 }
 
+std::optional<RECT> RemoteList::LabelOnScreen(int row) const {
+    RECT bounds{};
+    bounds.left = LVIR_LABEL;
+    LRESULT found = 0;
+    if (!Exchange(LVM_GETITEMRECT, static_cast<WPARAM>(row), bounds, found) || !found) return std::nullopt;
+    MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
 }  // namespace quorvel::e2e

@@ -31,6 +31,9 @@ public:
     int RowCount() const;
     std::vector<ListRow> Rows() const;
     std::optional<ListColumn> Column(int index) const;
+    // The label of column 0 of `row` in screen coordinates; none for a row
+    // that does not exist.
+    std::optional<RECT> LabelOnScreen(int row) const;
 
 private:
     // The buffer in the owner process holds the item or column structure at

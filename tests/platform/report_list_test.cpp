@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tests/platform/case_name.h"
 #include "tests/platform/window_test.h"
@@ -172,6 +173,93 @@ TEST_P(RowValueTest, IsKeptExactly) {
 
 INSTANTIATE_TEST_SUITE_P(Values, RowValueTest,
                          testing::Values(INT32_MIN, -1, 1, 2, 0x12345678, 0x7FFF0000, INT32_MAX), NumberName);
+// Rows are written at once, painting waits for the queue to go idle.
+class DeferredPaintTest : public ReportListTest {
+protected:
+    static constexpr UINT AppendMessage = WM_APP + 1;
+
+    void AppendFilledRow() {
+        const int row = List().AppendRow(0);
+        List().SetCellText(row, 0, L"WWWW");
+        List().SetCellText(row, 1, std::to_wstring(row));
+    }
+
+    // Posts `count` messages to the thread and handles them as captures
+    // are handled: each appends a row and takes a millisecond, so the idle
+    // timer falls due well before the last one. Returns whether redraw was
+    // suspended while each of them ran.
+    std::vector<bool> RunBurst(int count) {
+        for (int i = 0; i < count; ++i) PostThreadMessageW(GetCurrentThreadId(), AppendMessage, 0, 0);
+        std::vector<bool> suspended;
+        MSG message{};
+        while (static_cast<int>(suspended.size()) < count && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message != AppendMessage) {
+                DispatchThreadMessage(message);
+                continue;
+            }
+            AppendFilledRow();
+            suspended.push_back(List().RedrawSuspended());
+            Sleep(1);
+        }
+        return suspended;
+    }
+
+    // Whether the label of `row` shows dark pixels: the text was drawn.
+    bool RowIsDrawn(int row) {
+        RECT label{};
+        label.left = LVIR_LABEL;
+        if (!SendMessageW(List().Handle(), LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                          reinterpret_cast<LPARAM>(&label))) {
+            return false;
+        }
+        const HDC context = GetDC(List().Handle());
+        bool dark = false;
+        for (int y = label.top; y < label.bottom && !dark; ++y) {
+            for (int x = label.left; x < label.right && !dark; ++x) {
+                const COLORREF pixel = GetPixel(context, x, y);
+                dark = pixel != CLR_INVALID && GetRValue(pixel) < 128 && GetGValue(pixel) < 128;
+            }
+        }
+        ReleaseDC(List().Handle(), context);
+        return dark;
+    }
+
+    // Lets the list take its idle timer and then its paint.
+    bool PumpUntilPainted() {
+        return PumpUntil([&] { return !List().RedrawSuspended() && !GetUpdateRect(List().Handle(), nullptr, FALSE); },
+                         Milliseconds(2000));
+    }
+};
+
+TEST_F(DeferredPaintTest, BurstKeepsRedrawSuspendedUntilTheQueueIsIdle) {
+    constexpr int Burst = 40;
+    const std::vector<bool> suspended = RunBurst(Burst);
+    ASSERT_EQ(suspended.size(), static_cast<std::size_t>(Burst));
+    for (std::size_t i = 0; i < suspended.size(); ++i) {
+        EXPECT_TRUE(suspended[i]) << "repainted during the burst at row " << i;
+    }
+    // Readable at once, before any repaint.
+    ASSERT_EQ(List().RowCount(), Burst);
+    EXPECT_EQ(List().CellText(Burst - 1, 1), std::to_wstring(Burst - 1));
+    EXPECT_TRUE(IsWindowVisible(List().Handle())) << "suspending redraw hid the list";
+
+    ASSERT_TRUE(PumpUntilPainted()) << "the list was not repainted once the queue was idle";
+    EXPECT_TRUE(RowIsDrawn(0));
+}
+
+TEST_F(DeferredPaintTest, LastRowOfABurstAndASingleRowAreDrawnOnceIdle) {
+    ASSERT_TRUE(PumpUntilPainted());  // the empty list as shown
+    // Five rows fit on screen: the last one of the burst must be drawn.
+    (void)RunBurst(5);
+    EXPECT_FALSE(RowIsDrawn(4)) << "drawn before the queue was idle";
+    ASSERT_TRUE(PumpUntilPainted());
+    EXPECT_TRUE(RowIsDrawn(4));
+
+    AppendFilledRow();
+    EXPECT_TRUE(List().RedrawSuspended());
+    ASSERT_TRUE(PumpUntilPainted());
+    EXPECT_TRUE(RowIsDrawn(5));
+}
 
 }  // namespace
 }  // namespace quorvel::test
