@@ -1,5 +1,6 @@
 // The help window of the real program, driven by real input: a modal window
 // over the main window, with playback and the hot keys going on behind it.
+#include <cstdint>
 #include <string>
 
 #include "quorvel_fixture.h"
@@ -26,21 +27,23 @@ testing::AssertionResult IsCentredHelp(HWND help) {
     return testing::AssertionSuccess();
 }
 
-// Every window of the program captioned as the help window.
+struct HelpWindowSearch {
+    DWORD processId;
+    int count = 0;
+};
+
+BOOL CALLBACK CountHelpWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<HelpWindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window) && WindowText(window) == L"帮助") ++search.count;
+    return TRUE;
+}
+
+// Every visible window of the program captioned as the help window.
 int HelpWindowCount(const QuorvelProcess& program) {
-    struct Search {
-        DWORD processId;
-        int count = 0;
-    } search{program.ProcessId()};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && IsWindowVisible(window) && WindowText(window) == L"帮助") ++s.count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    HelpWindowSearch search{program.ProcessId()};
+    EnumWindows(&CountHelpWindow, reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
 
