@@ -27,6 +27,21 @@ HWND MessageBoxOf(const QuorvelProcess& program) {
     return FindTopLevelWindow(program.ProcessId(), L"#32770", L"提示");
 }
 
+HWND HelpWindowOf(const QuorvelProcess& program) {
+    return FindTopLevelWindow(program.ProcessId(), L"QuorvelWindow", L"帮助");
+}
+
+testing::AssertionResult OpenHelp(const QuorvelProcess& program, HWND& help) {
+    help = nullptr;
+    if (auto clicked = ClickControl(program, ids::HelpButton); !clicked) return clicked;
+    const bool shown = WaitUntil([&] {
+        help = HelpWindowOf(program);
+        return help && IsWindowVisible(help) && GetForegroundWindow() == help;
+    });
+    if (!shown) return testing::AssertionFailure() << "no help window came to the front after a click on Help";
+    return testing::AssertionSuccess();
+}
+
 testing::AssertionResult CaptureWithKey(const QuorvelProcess& program, WORD key, POINT at) {
     const int before = RowCountOf(program);
     if (!MovePointer(at)) return testing::AssertionFailure() << "the pointer did not move to " << at.x << "," << at.y;

@@ -35,6 +35,13 @@ bool ShowsIdle(const QuorvelProcess& program);
 // The refusal message box of `program`, or null while none is shown.
 HWND MessageBoxOf(const QuorvelProcess& program);
 
+// The help window of `program`, or null while none is open.
+HWND HelpWindowOf(const QuorvelProcess& program);
+
+// A real click on the Help button, then waits until the help window is shown
+// and in front; `help` is set to it.
+testing::AssertionResult OpenHelp(const QuorvelProcess& program, HWND& help);
+
 // Points the pointer at `at`, presses `key` (F6 or F7) and waits until the
 // program has appended exactly one row.
 testing::AssertionResult CaptureWithKey(const QuorvelProcess& program, WORD key, POINT at);

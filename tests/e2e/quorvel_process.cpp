@@ -9,18 +9,18 @@
 namespace quorvel::e2e {
 namespace {
 
-// The build passes the program's path as the build system sees it; a Linux
-// path is reached under Wine through drive Z:.
-std::wstring ProgramPath() {
-    std::wstring path = test::FromUtf8(QUORVEL_EXE);
+std::wstring ProgramPath() { return WindowsPathOf(QUORVEL_EXE); }
+
+}  // namespace
+
+std::wstring WindowsPathOf(std::string_view buildPath) {
+    std::wstring path = test::FromUtf8(buildPath);
     if (path.starts_with(L'/')) path.insert(0, L"Z:");
     for (wchar_t& c : path) {
         if (c == L'/') c = L'\\';
     }
     return path;
 }
-
-}  // namespace
 
 QuorvelProcess::~QuorvelProcess() { End(); }
 

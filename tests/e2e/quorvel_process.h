@@ -2,12 +2,18 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 #include "platform/win32.h"
 
 namespace quorvel::e2e {
+
+// A path as the build system gives it, as a Windows program under Wine
+// reaches it: a Linux path through drive Z:.
+std::wstring WindowsPathOf(std::string_view buildPath);
 
 // Owns a kernel handle.
 class UniqueHandle {

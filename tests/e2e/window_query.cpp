@@ -89,6 +89,45 @@ std::optional<POINT> CloseButtonPoint(HWND window) {
     return std::nullopt;
 }
 
+namespace {
+
+bool HitsClose(HWND window, int x, int y) {
+    DWORD_PTR hit = 0;
+    return SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, AnswerTimeoutMs, &hit) &&
+           hit == HTCLOSE;
+}
+
+}  // namespace
+
+std::optional<RECT> CloseButtonBounds(HWND window) {
+    const std::optional<POINT> inside = CloseButtonPoint(window);
+    if (!inside) return std::nullopt;
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    RECT button{inside->x, inside->y, inside->x + 1, inside->y + 1};
+    while (button.left > bounds.left && HitsClose(window, button.left - 1, inside->y)) --button.left;
+    while (button.right < bounds.right && HitsClose(window, button.right, inside->y)) ++button.right;
+    while (button.top > bounds.top && HitsClose(window, inside->x, button.top - 1)) --button.top;
+    while (button.bottom < bounds.bottom && HitsClose(window, inside->x, button.bottom)) ++button.bottom;
+    return button;
+}
+
+RECT ClientBounds(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    return client;
+}
+
+bool HasTaskbarButton(HWND window) {
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    if (!IsWindowVisible(window)) return false;
+    if (exStyle & WS_EX_APPWINDOW) return true;
+    return GetWindow(window, GW_OWNER) == nullptr && !(exStyle & WS_EX_TOOLWINDOW);
+}
+
 bool BringToFront(HWND window) {
     const auto inFront = [window] { return GetForegroundWindow() == window; };
     if (inFront()) return true;

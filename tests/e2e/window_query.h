@@ -36,4 +36,16 @@ std::optional<POINT> CloseButtonPoint(HWND window);
 // Makes `window` the foreground window, as a user's click on it would.
 bool BringToFront(HWND window);
 
+// The close button of `window`'s title bar in screen coordinates, as far as
+// the window's own hit test reaches along the middle row and column.
+std::optional<RECT> CloseButtonBounds(HWND window);
+
+// The client area of `window` in screen coordinates.
+RECT ClientBounds(HWND window);
+
+// Whether the shell gives this visible top-level window a button of its own
+// on the taskbar: an app window always, else only a window that has no owner
+// and is not a tool window (the rule of the Windows taskbar).
+bool HasTaskbarButton(HWND window);
+
 }  // namespace quorvel::e2e

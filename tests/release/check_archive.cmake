@@ -1,0 +1,73 @@
+# Makes the release archive from the shipped build into a scratch directory,
+# as scripts/release does, and checks it: the name carries the version; it
+# holds exactly the exe of that build (byte for byte), the README with its
+# screenshots and the licence; the SHA-256 file beside it matches it.
+cmake_minimum_required(VERSION 3.25)
+
+function(fail message)
+  message(FATAL_ERROR "release archive: ${message}")
+endfunction()
+
+if(NOT EXISTS "${SHIPPED_BUILD_DIR}/CPackConfig.cmake")
+  fail("${SHIPPED_BUILD_DIR} is not configured (the windows-i686 preset)")
+endif()
+file(REMOVE_RECURSE "${WORK_DIR}")
+execute_process(COMMAND "${CPACK}" --config "${SHIPPED_BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  fail("cpack failed: ${output}")
+endif()
+
+set(name "Quorvel-${VERSION}-win32")
+set(zip "${WORK_DIR}/${name}.zip")
+if(NOT EXISTS "${zip}")
+  fail("cpack made no ${name}.zip in ${WORK_DIR}")
+endif()
+
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tf "${zip}" OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  fail("cannot list ${zip}")
+endif()
+string(REPLACE "\n" ";" entries "${listing}")
+list(FILTER entries EXCLUDE REGEX "(^$|/$)")
+list(SORT entries)
+
+file(GLOB screenshots RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/docs/*.png")
+set(expected "${name}/Quorvel.exe" "${name}/README.md" "${name}/LICENSE")
+foreach(screenshot IN LISTS screenshots)
+  list(APPEND expected "${name}/${screenshot}")
+endforeach()
+list(SORT expected)
+if(NOT entries STREQUAL expected)
+  fail("holds [${entries}], expected [${expected}]")
+endif()
+
+set(unpacked "${WORK_DIR}/unpacked")
+file(MAKE_DIRECTORY "${unpacked}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar xf "${zip}" WORKING_DIRECTORY "${unpacked}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  fail("cannot unpack ${zip}")
+endif()
+foreach(pair "Quorvel.exe|${SHIPPED_BUILD_DIR}/app/Quorvel.exe" "README.md|${SOURCE_DIR}/README.md"
+             "LICENSE|${SOURCE_DIR}/LICENSE")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 packed)
+  list(GET pair 1 original)
+  file(SHA256 "${unpacked}/${name}/${packed}" packed_hash)
+  file(SHA256 "${original}" original_hash)
+  if(NOT packed_hash STREQUAL original_hash)
+    fail("${packed} in the archive is not ${original}")
+  endif()
+endforeach()
+
+set(checksum_file "${zip}.sha256")
+if(NOT EXISTS "${checksum_file}")
+  fail("no ${name}.zip.sha256 beside the archive")
+endif()
+file(READ "${checksum_file}" checksum)
+string(STRIP "${checksum}" checksum)
+file(SHA256 "${zip}" zip_hash)
+if(NOT checksum STREQUAL "${zip_hash}  ${name}.zip")
+  fail("${name}.zip.sha256 says '${checksum}', the archive's SHA-256 is ${zip_hash}")
+endif()
+message(STATUS "release archive: ${name}.zip holds ${entries}; its SHA-256 file matches")
