@@ -27,7 +27,7 @@ constexpr std::wstring_view Lines[] = {
 constexpr std::wstring_view ConfiguredAddress = L"" QUORVEL_CONTACT_ADDRESS;
 
 std::wstring_view LabelText() {
-    const WindowDefinition& help = HelpWindowDefinition();
+    const WindowDefinition& help = HelpWindowDefinition().Get();
     if (help.controls.size() != 1 || help.controls[0].kind != ControlKind::Label) return {};
     return help.controls[0].caption;
 }
