@@ -1,13 +1,6 @@
 # Cross-build for 32-bit Windows with mingw-w64: the exe that users get.
 # Tests run under Wine's 32-bit loader where this machine can execute it.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-# The posix thread model: GoogleTest needs std::mutex.
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec;i686")
+set(QUORVEL_MINGW_TRIPLE i686-w64-mingw32)
+set(QUORVEL_WINE_ARCH i686)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake")
