@@ -7,7 +7,6 @@
 #include "tests/support/text.h"
 
 namespace quorvel::e2e {
-namespace {
 
 // The build passes the program's path as the build system sees it; a Linux
 // path is reached under Wine through drive Z:.
@@ -19,8 +18,6 @@ std::wstring ProgramPath() {
     }
     return path;
 }
-
-}  // namespace
 
 QuorvelProcess::~QuorvelProcess() { End(); }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,9 @@ public:
 private:
     HANDLE handle_ = nullptr;
 };
+
+// The path of the Quorvel.exe under test, as Windows programs name it.
+std::wstring ProgramPath();
 
 // One running copy of the real Quorvel.exe, started from outside as a user
 // would. The copy is ended when this object goes, whatever the test did:
