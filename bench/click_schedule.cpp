@@ -1,6 +1,7 @@
 #include "click_schedule.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel::bench {
 
@@ -9,9 +10,12 @@ ScheduleFigures Schedule(const std::vector<double>& timesMs, double periodMs) {
     figures.clicks = timesMs.size();
     if (timesMs.size() < 2) return figures;
     const double first = timesMs.front();
-    figures.meanPeriodMs = (timesMs.back() - first) / static_cast<double>(timesMs.size() - 1);
-    for (std::size_t k = 0; k < timesMs.size(); ++k) {
-        const double deviation = timesMs[k] - (first + static_cast<double>(k) * periodMs);
+    const auto slotOf = [&](double time) { return std::llround((time - first) / periodMs); };
+    const long long lastSlot = slotOf(timesMs.back());
+    figures.missed = static_cast<std::size_t>(std::max(0LL, lastSlot + 1 - static_cast<long long>(timesMs.size())));
+    figures.meanPeriodMs = lastSlot > 0 ? (timesMs.back() - first) / static_cast<double>(lastSlot) : 0;
+    for (const double time : timesMs) {
+        const double deviation = time - (first + static_cast<double>(slotOf(time)) * periodMs);
         figures.latestMs = std::max(figures.latestMs, deviation);
         figures.earliestMs = std::min(figures.earliestMs, deviation);
         figures.driftMs = deviation;

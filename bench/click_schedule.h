@@ -6,9 +6,12 @@
 namespace quorvel::bench {
 
 // How a series of click times keeps to the ideal schedule first + k x period.
+// Each time is matched to the nearest slot k, so a click that the instrument
+// did not see leaves its slot empty instead of shifting every later one.
 struct ScheduleFigures {
-    std::size_t clicks = 0;
-    double meanPeriodMs = 0;  // (last - first) / (clicks - 1)
+    std::size_t clicks = 0;   // times seen
+    std::size_t missed = 0;   // empty slots between the first and the last
+    double meanPeriodMs = 0;  // (last - first) / (slots - 1)
     double latestMs = 0;      // the largest deviation after the ideal time
     double earliestMs = 0;    // the most negative deviation
     double driftMs = 0;       // the deviation of the last click

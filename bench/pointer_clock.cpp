@@ -92,9 +92,9 @@ int Analyse(const char* log, int markerX, int markerY) {
         }
     }
     const quorvel::bench::ScheduleFigures figures = quorvel::bench::Schedule(clicks, 1000.0);
-    std::printf("pointer_clicks=%zu\npointer_mean_ms=%.2f\npointer_latest_ms=%.2f\npointer_earliest_ms=%.2f\n"
-                "pointer_drift_ms=%.2f\n",
-                figures.clicks, figures.meanPeriodMs, figures.latestMs, figures.earliestMs, figures.driftMs);
+    std::printf("pointer_clicks=%zu\npointer_missed=%zu\n", figures.clicks, figures.missed);
+    std::printf("pointer_mean_ms=%.2f\npointer_latest_ms=%.2f\npointer_earliest_ms=%.2f\npointer_drift_ms=%.2f\n",
+                figures.meanPeriodMs, figures.latestMs, figures.earliestMs, figures.driftMs);
     return figures.clicks >= 2 ? 0 : 1;
 }
 
