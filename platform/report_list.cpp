@@ -31,10 +31,13 @@ void ReportList::OnParentDestroyed() {
 
 void ReportList::SuspendRedrawUntilIdle() {
     if (redrawSuspended_ || !handle_) return;
+    // A row that nothing queued follows is a burst of one: it is drawn at
+    // once, as before, without waiting for the idle timer.
+    if (!HIWORD(GetQueueStatus(QS_ALLPOSTMESSAGE | QS_HOTKEY | QS_INPUT))) return;
     // A WM_TIMER is only generated once no other message is queued, so it
-    // marks the end of a burst; the object's address is the timer id, which
-    // no timer of the control itself can have. Without the timer the list
-    // keeps painting as it goes.
+    // marks the end of the burst; the object's address is the timer id,
+    // which no timer of the control itself can have. Without the timer the
+    // list keeps painting as it goes.
     if (!SetTimer(handle_, reinterpret_cast<UINT_PTR>(this), USER_TIMER_MINIMUM, &ReportList::OnQueueIdle)) return;
     SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
     redrawSuspended_ = true;

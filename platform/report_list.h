@@ -8,10 +8,11 @@ namespace quorvel {
 // A report-style list view whose rows carry an integer value; the columns
 // come from the definition.
 //
-// The rows are written into the control at once, but painting waits until
-// the thread's message queue is idle: a held key queues captures faster
-// than the control could repaint after each one (measured under Wine: 16 ms
-// of drawing per row, 0.25 ms without).
+// The rows are written into the control at once, but while more messages
+// are queued behind an append, painting waits until the thread's message
+// queue is idle: a held key queues captures faster than the control could
+// repaint after each one (measured under Wine: 16 ms of drawing per row,
+// 0.01 ms for the row itself without).
 class ReportList final : public Control, public ListRows {
 public:
     explicit ReportList(const ControlDefinition& definition) : Control(definition) {}
@@ -25,7 +26,8 @@ public:
     std::int32_t RowValue(int row) const override;
     int RowCount() const override;
 
-    // True from an append until the queue has next gone idle.
+    // True from an append with more messages queued behind it until the
+    // queue has next gone idle.
     bool RedrawSuspended() const { return redrawSuspended_; }
 
 private:

@@ -2,7 +2,6 @@
 // row is there in order, the list shows the result once the burst is over,
 // and what is queued behind the burst is not held up.
 #include <cstdio>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,24 +14,7 @@ namespace {
 
 constexpr WPARAM F6Id = 3, F7Id = 4;
 
-// A held key: the key-downs of the keyboard's auto-repeat, then the release,
-// handed to the system in one go; `after` follows right behind them.
-void HoldKey(WORD key, int repeats, std::initializer_list<WORD> after = {}) {
-    std::vector<INPUT> events;
-    const auto event = [](WORD code, bool release) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-        return input;
-    };
-    for (int i = 0; i < repeats; ++i) events.push_back(event(key, false));
-    events.push_back(event(key, true));
-    for (WORD code : after) events.push_back(event(code, false));
-    for (auto code = std::rbegin(after); code != std::rend(after); ++code) events.push_back(event(*code, true));
-    (void)SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
+using test::HoldKey;
 
 class CaptureBurst : public QuorvelTest {
 protected:

@@ -7,7 +7,6 @@
 #include "tests/support/text.h"
 
 namespace quorvel::e2e {
-namespace {
 
 std::wstring ProgramPath() { return WindowsPathOf(QUORVEL_EXE); }
 

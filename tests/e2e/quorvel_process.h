@@ -33,6 +33,9 @@ private:
     HANDLE handle_ = nullptr;
 };
 
+// The path of the Quorvel.exe under test, as Windows programs name it.
+std::wstring ProgramPath();
+
 // One running copy of the real Quorvel.exe, started from outside as a user
 // would. The copy is ended when this object goes, whatever the test did:
 // first by closing its window, then, if that fails, by its process handle.

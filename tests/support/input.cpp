@@ -51,6 +51,14 @@ void PressKeys(std::initializer_list<WORD> keys) {
     (void)SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 
+void HoldKey(WORD key, int repeats, std::initializer_list<WORD> after) {
+    std::vector<INPUT> events(static_cast<std::size_t>(repeats), KeyEvent(key, false));
+    events.push_back(KeyEvent(key, true));
+    for (WORD code : after) events.push_back(KeyEvent(code, false));
+    for (auto code = std::rbegin(after); code != std::rend(after); ++code) events.push_back(KeyEvent(*code, true));
+    (void)SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
 bool MovePointer(POINT target, Idle idle) {
     // Right after a move Wine may report the previous position again for
     // about 100 ms, a late event of an earlier move can put the pointer back,

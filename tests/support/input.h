@@ -18,6 +18,11 @@ void SleepFor(std::chrono::milliseconds duration);
 // Presses the keys in order, then releases them in reverse: {VK_SHIFT, VK_TAB}.
 void PressKeys(std::initializer_list<WORD> keys);
 
+// A held key: the key-downs of the keyboard's auto-repeat, then the release,
+// handed to the system in one call; the keys `after` (pressed in order,
+// released in reverse) follow right behind in the same call.
+void HoldKey(WORD key, int repeats, std::initializer_list<WORD> after = {});
+
 // Moves the pointer and waits until the position reads back steadily, so
 // that whoever reads the pointer next sees the new position. False if it
 // never settled there.
