@@ -10,8 +10,6 @@ namespace quorvel::e2e {
 
 std::wstring ProgramPath() { return WindowsPathOf(QUORVEL_EXE); }
 
-}  // namespace
-
 std::wstring WindowsPathOf(std::string_view buildPath) {
     std::wstring path = test::FromUtf8(buildPath);
     if (path.starts_with(L'/')) path.insert(0, L"Z:");
